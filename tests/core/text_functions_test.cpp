@@ -1,0 +1,81 @@
+// Tests of the free text functions: blank tests, comparisons, the code page 1252 fold table.
+#include "core/text_functions.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+TEST(TextFunctions, BlankMeansCodesUpTo32Only) {
+    EXPECT_EQ(IsBlank(nullptr), 1);
+    EXPECT_EQ(IsBlank(""), 1);
+    EXPECT_EQ(IsBlank(" \t\r\n"), 1);
+    EXPECT_EQ(IsBlank(" \xE9"), 0);
+    EXPECT_EQ(IsBlank(" !"), 0);
+}
+
+TEST(TextFunctions, EqualityNeedsTwoTexts) {
+    EXPECT_EQ(StrEqual(nullptr, nullptr), 0);
+    EXPECT_EQ(StrEqual("a", nullptr), 0);
+    EXPECT_EQ(StrEqual("ab", "ab"), 1);
+    EXPECT_EQ(StrEqual("ab", "abc"), 0);
+    EXPECT_EQ(TextEquals("\xE9t\xE9", "ETE", kFoldCase), 1);
+    EXPECT_EQ(TextEquals("\xC9t\xE9", "ETE", kFoldCase), 0) << "capital E acute is not folded";
+    EXPECT_EQ(TextEquals("a", "A", 0), 0);
+    EXPECT_EQ(TextEquals("abc", "AB", kFoldCase), 0);
+    EXPECT_EQ(TextEquals(nullptr, "", kFoldCase), 0);
+}
+
+TEST(TextFunctions, UpperFoldTableOfCodePage1252) {
+    const std::string foldedToA = "\xE0\xE2\xE4", foldedToE = "\xE8\xE9\xEA\xEB", foldedToI = "\xEE\xEF",
+                      foldedToO = "\xF4\xF6", foldedToU = "\xF9\xFB\xFC";
+    for (char c : foldedToA)
+        EXPECT_EQ(ToUpperFoldChar(c), 'A');
+    for (char c : foldedToE)
+        EXPECT_EQ(ToUpperFoldChar(c), 'E');
+    for (char c : foldedToI)
+        EXPECT_EQ(ToUpperFoldChar(c), 'I');
+    for (char c : foldedToO)
+        EXPECT_EQ(ToUpperFoldChar(c), 'O');
+    for (char c : foldedToU)
+        EXPECT_EQ(ToUpperFoldChar(c), 'U');
+    const std::string foldedAll = foldedToA + foldedToE + foldedToI + foldedToO + foldedToU;
+    int unchanged = 0;
+    for (int code = 128; code < 256; ++code) {
+        char c = static_cast<char>(code);
+        if (foldedAll.find(c) == std::string::npos && ToUpperFoldChar(c) == c)
+            ++unchanged;
+    }
+    EXPECT_EQ(unchanged, 128 - 14) << "every other code above 127 (cedilla, acute, tilde...) stays";
+    EXPECT_EQ(ToUpperFoldChar('a'), 'A');
+    EXPECT_EQ(ToUpperFoldChar('z'), 'Z');
+    EXPECT_EQ(ToUpperFoldChar('{'), '{');
+    EXPECT_EQ(ToUpperFoldChar('`'), '`');
+}
+
+TEST(TextFunctions, LowerCaseTouchesOnlyAsciiCapitals) {
+    char text[] = "AZaz@[\xC9\xE9";
+    EXPECT_EQ(ToLowerInPlace(text), text);
+    EXPECT_STREQ(text, "azaz@[\xC9\xE9");
+    char folded[] = "caf\xE9 \xE7";
+    EXPECT_STREQ(ToUpperFoldInPlace(folded), "CAFE \xE7");
+    EXPECT_EQ(ToLowerInPlace(nullptr), nullptr);
+}
+
+TEST(TextFunctions, RepeatTextOverwritesOneBuffer) {
+    EXPECT_STREQ(RepeatText(3, "ab"), "ababab");
+    EXPECT_STREQ(RepeatText(0, "ab"), "");
+    EXPECT_STREQ(RepeatText(-2, "ab"), "");
+    EXPECT_EQ(std::string(RepeatText(300, "\t")), std::string(300, '\t'));
+}
+
+TEST(TextFunctions, PathSeparatorsAndPrefixes) {
+    EXPECT_EQ(IsPathSeparator('/'), 1);
+    EXPECT_EQ(IsPathSeparator('\\'), 1);
+    EXPECT_EQ(IsPathSeparator(':'), 0);
+    const char *text = "CTX=Etude";
+    EXPECT_EQ(SkipPrefix(text, "CTX="), text + 4);
+    EXPECT_EQ(SkipPrefix(text, ""), text);
+    EXPECT_EQ(SkipPrefix(text, "ctx="), nullptr);
+    EXPECT_EQ(SkipPrefix("CT", "CTX"), nullptr);
+    EXPECT_EQ(SkipPrefix(nullptr, ""), nullptr);
+}

@@ -1,0 +1,177 @@
+// Tests of TextString: storage growth, the shared empty text, editing operations and path joining.
+#include "core/param_node.h"
+#include "core/text_string.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+TEST(TextStringStorage, EmptyStringsHaveNoStorageAndShareOneEmptyText) {
+    TextString fromNull(nullptr);
+    TextString fromEmpty("");
+    EXPECT_EQ(fromNull.Capacity(), 0);
+    EXPECT_EQ(fromEmpty.Capacity(), 0);
+    EXPECT_EQ(fromNull.Length(), 0);
+    EXPECT_STREQ(fromNull.CStr(), "");
+    EXPECT_EQ(fromNull.CStr(), fromEmpty.CStr());
+    EXPECT_EQ(fromNull.Release(), nullptr);
+
+    TextString cleared("abc");
+    cleared.Clear();
+    EXPECT_EQ(cleared.CStr(), fromNull.CStr()) << "an empty text is never the buffer";
+}
+
+TEST(TextStringStorage, GrowthRuleFirstExactPlus201ThenThreefold) {
+    TextString text(nullptr);
+    text.Append("abc", -1);
+    EXPECT_EQ(text.Capacity(), 204);
+
+    TextString ten("0123456789");
+    EXPECT_EQ(ten.Capacity(), 211);
+    ten.Append(std::string(200, 'x').c_str(), -1); // 210 + 1 fits in 211 exactly
+    EXPECT_EQ(ten.Capacity(), 211);
+    ten.AppendChar('y'); // 210 + 1 + 1 no longer fits
+    EXPECT_EQ(ten.Capacity(), 3 * (210 + 1 + 201));
+    EXPECT_EQ(ten.Length(), 211);
+
+    TextString small("0123456789");
+    small.Append(std::string(1000, 'z').c_str(), 1000);
+    EXPECT_EQ(small.Capacity(), 3633);
+    EXPECT_EQ(small.Length(), 1010);
+    EXPECT_EQ(std::string(small.CStr()), "0123456789" + std::string(1000, 'z'));
+}
+
+TEST(TextStringStorage, NothingToAppendChangesNothing) {
+    TextString text(nullptr);
+    text.Append("abc", 0);
+    text.Append("", -1);
+    text.Append(nullptr, 5);
+    EXPECT_EQ(text.Capacity(), 0);
+
+    text.Append("abcdef", 2);
+    EXPECT_STREQ(text.CStr(), "ab");
+    text.Clear();
+    EXPECT_EQ(text.Capacity(), 203);
+    text.Append(std::string(150, 'q').c_str(), -1);
+    EXPECT_EQ(text.Capacity(), 203) << "Clear keeps the storage for reuse";
+}
+
+TEST(TextStringStorage, AppendingOwnTextSurvivesReallocation) {
+    TextString text(std::string(150, 'a').c_str());
+    text.Append(text.CStr(), -1);
+    EXPECT_EQ(text.Length(), 300);
+    EXPECT_EQ(std::string(text.CStr()), std::string(300, 'a'));
+    text.Assign(text.CStr() + 290);
+    EXPECT_EQ(std::string(text.CStr()), std::string(10, 'a'));
+}
+
+TEST(TextStringStorage, ReleaseHandsOverTheBuffer) {
+    TextString text("abc");
+    char *storage = text.Release();
+    ASSERT_NE(storage, nullptr);
+    EXPECT_STREQ(storage, "abc");
+    EXPECT_EQ(text.Capacity(), 0);
+    EXPECT_STREQ(text.CStr(), "");
+    delete[] storage;
+}
+
+TEST(TextStringEditing, CutAtKeepsTheLengthUntilSyncLength) {
+    TextString text("key=value");
+    char *rest = text.CutAt('=');
+    ASSERT_NE(rest, nullptr);
+    EXPECT_STREQ(rest, "value");
+    EXPECT_STREQ(text.CStr(), "key");
+    EXPECT_EQ(text.Length(), 9);
+    text.SyncLength();
+    EXPECT_EQ(text.Length(), 3);
+    EXPECT_EQ(text.CutAt('#'), nullptr);
+    TextString empty(nullptr);
+    EXPECT_EQ(empty.CutAt('a'), nullptr);
+}
+
+TEST(TextStringEditing, CharAtCountsFromEitherEnd) {
+    TextString text("abc");
+    int found = -1;
+    EXPECT_EQ(text.CharAt(-1, &found), 'c');
+    EXPECT_EQ(found, 1);
+    EXPECT_EQ(text.CharAt(0), 'a');
+    EXPECT_EQ(text.CharAt(-3), 'a');
+    EXPECT_EQ(text.CharAt(3, &found), '\0');
+    EXPECT_EQ(found, 0);
+    EXPECT_EQ(text.CharAt(-4, &found), '\0');
+    EXPECT_EQ(found, 0);
+    TextString empty(nullptr);
+    EXPECT_EQ(empty.CharAt(-1, &found), '\0');
+    EXPECT_EQ(found, 0);
+}
+
+TEST(TextStringEditing, ReplaceAllIsOneLeftToRightPass) {
+    TextString text("aab");
+    text.ReplaceAll("ab", "b");
+    EXPECT_STREQ(text.CStr(), "ab");
+    text.Assign("aaaa");
+    text.ReplaceAll("aa", "a");
+    EXPECT_STREQ(text.CStr(), "aa") << "matches do not overlap";
+    text.Assign("x.y.z");
+    text.ReplaceAll(".", nullptr);
+    EXPECT_STREQ(text.CStr(), "xyz");
+    text.Assign("abc");
+    text.ReplaceAll("", "q");
+    EXPECT_STREQ(text.CStr(), "abc");
+    text.Assign("a/b\\c");
+    text.ToForwardSlashes();
+    EXPECT_STREQ(text.CStr(), "a/b/c");
+}
+
+TEST(TextStringEditing, NormaliseLineEndsAndTrimRight) {
+    TextString text("a\r\nb\rc");
+    text.NormaliseLineEnds();
+    EXPECT_STREQ(text.CStr(), "a\nbc");
+
+    text.Assign("abc \t\r\n");
+    text.TrimRight(-1);
+    EXPECT_STREQ(text.CStr(), "abc");
+    text.Assign("   ");
+    text.TrimRight(-1);
+    EXPECT_STREQ(text.CStr(), "");
+    EXPECT_EQ(text.Length(), 0);
+    text.Assign("a//");
+    text.TrimRight('/');
+    EXPECT_STREQ(text.CStr(), "a");
+    text.Assign("x\xA0");
+    text.TrimRight(-1);
+    EXPECT_STREQ(text.CStr(), "x\xA0") << "codes above 127 are not blanks";
+}
+
+TEST(TextStringEditing, ReplaceAllFromListAppliesEveryPairInOrder) {
+    ParamNode table(nullptr, nullptr, 0);
+    table.AddChildBack(new ParamNode("$A", "$B", 0));
+    table.AddChildBack(new ParamNode("$B", "b", 0));
+    TextString text("$A-$B");
+    text.ReplaceAllFromList(table);
+    EXPECT_STREQ(text.CStr(), "b-b");
+}
+
+TEST(TextStringPath, JoinPathAddsOneSeparatorBetweenComponents) {
+    TextString path("D:\\prog");
+    path.JoinPath("f.txt", "sub", 1);
+    EXPECT_STREQ(path.CStr(), "D:\\prog\\sub\\f.txt");
+    path.Assign("D:\\prog\\");
+    path.JoinPath("f.txt", "sub", 0);
+    EXPECT_STREQ(path.CStr(), "D:\\prog\\sub\\f.txt");
+    path.Assign("D:/x/");
+    path.JoinPath(nullptr, nullptr, 0);
+    EXPECT_STREQ(path.CStr(), "D:/x/");
+    path.Assign("D:/x");
+    path.JoinPath(nullptr, nullptr, 0);
+    EXPECT_STREQ(path.CStr(), "D:/x\\");
+    path.Assign("D:/x");
+    path.JoinPath(nullptr, nullptr, 1);
+    EXPECT_STREQ(path.CStr(), "D:/x");
+    path.Assign("");
+    path.JoinPath(nullptr, nullptr, 0);
+    EXPECT_STREQ(path.CStr(), "\\");
+    path.Assign("C:");
+    path.JoinPath("a/b", nullptr, 0);
+    EXPECT_STREQ(path.CStr(), "C:\\a/b") << "separators inside components stay untouched";
+}
