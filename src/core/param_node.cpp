@@ -161,7 +161,24 @@ void ParamNode::AddChildBack(ParamNode *node) {
 }
 
 void ParamNode::DeleteChildren() {
-    ListClear<ParamNode>(children);
+    // Each child's own children are moved into this list before the child is destroyed, so that
+    // however deeply a tree nests (a file can nest blocks without limit), nothing recurses.
+    while (children) {
+        NodeCell *cell = children;
+        children = cell->next;
+        ParamNode *child = ParamNodeOf(cell);
+        delete cell;
+        if (!child)
+            continue;
+        if (NodeList grandchildren = child->Children(true)) {
+            NodeCell *last = grandchildren;
+            while (last->next)
+                last = last->next;
+            last->next = children;
+            children = grandchildren;
+        }
+        delete child;
+    }
 }
 
 NodeList ParamNode::Children(bool detach) {
