@@ -1,0 +1,13 @@
+// Code page 1252, the program's 8-bit character set, and how its characters map to Unicode.
+#pragma once
+
+namespace os {
+
+// The Unicode code point of a code page 1252 character. The five codes Windows leaves unassigned
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the control characters of the same value, as Windows does.
+char32_t unicodeFromCp1252(unsigned char character);
+
+// The code page 1252 character of a code point; '?' for a code point the code page lacks.
+unsigned char cp1252FromUnicode(char32_t code);
+
+} // namespace os
