@@ -1,0 +1,12 @@
+// The Windows error codes the operating-system layer answers with, under their Win32 meaning.
+#pragma once
+
+namespace os {
+
+constexpr unsigned long errorSuccess = 0;
+constexpr unsigned long errorFileNotFound = 2;
+constexpr unsigned long errorAccessDenied = 5;
+constexpr unsigned long errorMoreData = 234;
+constexpr unsigned long errorNoMoreItems = 259;
+
+} // namespace os

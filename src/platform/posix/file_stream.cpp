@@ -1,0 +1,25 @@
+// File streams of the sandbox: Windows paths mapped to host files, Windows text mode emulated.
+#include "platform/file_stream.h"
+
+#include "platform/posix/host_path.h"
+#include "platform/posix/text_stream.h"
+
+#include <cstring>
+#include <string>
+
+namespace os {
+
+std::FILE *openFile(const char *path, const char *mode) {
+    if (path == nullptr || mode == nullptr)
+        return nullptr;
+    std::string hostMode;
+    for (const char *flag = mode; *flag != '\0'; ++flag)
+        if (*flag != 'b' && *flag != 't')
+            hostMode.push_back(*flag);
+    std::FILE *raw = std::fopen(hostPath(path).c_str(), hostMode.c_str());
+    if (raw == nullptr || std::strchr(mode, 'b') != nullptr)
+        return raw;
+    return openTextStream(raw, hostMode.c_str());
+}
+
+} // namespace os
