@@ -1,0 +1,81 @@
+// What only the sandbox machine does: drives as folders, UTF-8 host names, the module name
+// setting, command lines joined and split the Windows way, #! scripts as programs.
+#include "platform/error_codes.h"
+#include "platform/posix/command_line.h"
+#include "platform/posix/host_path.h"
+#include "platform/process.h"
+
+#include "support/test_machine.h"
+
+#include <cstdlib>
+#include <sys/stat.h>
+
+namespace {
+
+class SandboxTest : public TestMachine {
+protected:
+    std::string root() const { return std::getenv("VELTRA_ROOT"); }
+};
+
+TEST_F(SandboxTest, WindowsPathsMapOntoTheSandbox) {
+    EXPECT_EQ(os::hostPath("C:\\a\\b"), root() + "/drive_c/a/b");
+    EXPECT_EQ(os::hostPath("d:/a\\\\b\\"), root() + "/drive_d/a/b/");
+    EXPECT_EQ(os::hostPath("C:"), root() + "/drive_c/");
+    EXPECT_EQ(os::hostPath("C:\\Users\\\xE9lise"), root() + "/drive_c/Users/\xC3\xA9lise");
+    EXPECT_EQ(os::hostPath("\\usr\\lib"), "/usr/lib");
+    EXPECT_EQ(os::hostPath("relative\\x"), "relative/x");
+
+    EXPECT_EQ(os::windowsPath(root() + "/drive_c/Program Files/X"), "C:\\Program Files\\X");
+    EXPECT_EQ(os::windowsPath(root() + "/drive_e"), "E:\\");
+    EXPECT_EQ(os::windowsPath("/opt/\xC3\xA9t\xC3\xA9"), "\\opt\\\xE9t\xE9");
+    std::string notADrive = root() + "/drive_cd/x";
+    EXPECT_EQ(os::windowsPath(notADrive), os::windowsPath(root()) + "\\drive_cd\\x");
+    EXPECT_EQ(os::windowsPath(root()).find('/'), std::string::npos);
+}
+
+TEST_F(SandboxTest, ComponentsAreLookedUpAsWrittenThenIgnoringCase) {
+    writeBytes("Readme", "mixed");
+    writeBytes("README", "upper");
+    EXPECT_EQ(os::hostPath("C:\\SCRATCH\\README"), root() + "/drive_c/scratch/README");
+    EXPECT_EQ(os::hostPath("C:\\scratch\\Readme"), root() + "/drive_c/scratch/Readme");
+    EXPECT_EQ(os::hostPath("c:\\Scratch\\New\\File"), root() + "/drive_c/scratch/New/File");
+}
+
+TEST_F(SandboxTest, ModuleFileNameComesFromVeltraProgram) {
+    test_machine::setVariable("VELTRA_PROGRAM", "C:\\Program Files\\V\xE9ltra\\veltracfg.exe");
+    char name[64];
+    EXPECT_EQ(os::getModuleFileName(name, sizeof name), 37u);
+    EXPECT_STREQ(name, "C:\\Program Files\\V\xE9ltra\\veltracfg.exe");
+    test_machine::setVariable("VELTRA_PROGRAM", nullptr);
+}
+
+TEST_F(SandboxTest, CommandLinesSplitAndJoinByTheWindowsRules) {
+    using Arguments = std::vector<std::string>;
+    EXPECT_EQ(os::splitCommandLine(R"(  "C:\Program Files\x.exe" a "b c"  d\"e f\\"g h" i\\\\j "" k"")"),
+              (Arguments{"C:\\Program Files\\x.exe", "a", "b c", "d\"e", "f\\g h", "i\\\\\\\\j", "", "k"}));
+    EXPECT_EQ(os::splitCommandLine(R"(prog "a ""quoted"" word")"), (Arguments{"prog", "a \"quoted\" word"}));
+    EXPECT_EQ(os::splitCommandLine("   "), Arguments{});
+
+    Arguments arguments{"veltracfg", "CTX = Etude#/nologo", "", "say \"hi\"", "C:\\dir\\", "a\\\\b",
+                        "tab\there"};
+    std::string line = os::joinCommandLine(arguments);
+    EXPECT_EQ(line, R"(veltracfg "CTX = Etude#/nologo" "" "say \"hi\"" C:\dir\ a\\b "tab	here")");
+    EXPECT_EQ(os::splitCommandLine(line), arguments);
+    EXPECT_EQ(os::joinCommandLine({"x", "end\\ with\\"}), R"(x "end\ with\\")");
+}
+
+TEST_F(SandboxTest, ScriptsStartAsProgramsWithUtf8Arguments) {
+    writeBytes("launcher.exe",
+               "#!/bin/sh\nprintf '%s\\n' \"$@\" end > \"$VELTRA_ROOT/drive_c/scratch/out.txt\"\n");
+    std::string script = root() + "/drive_c/scratch/launcher.exe";
+    ASSERT_EQ(chmod(script.c_str(), 0755), 0);
+    EXPECT_EQ(os::createProcess("C:\\SCRATCH\\Launcher.EXE \"a b\" \xE9t\xE9"), os::errorSuccess);
+    EXPECT_EQ(waitForFile("out.txt", "end\n"), "a b\n\xC3\xA9t\xC3\xA9\nend\n");
+
+    ASSERT_EQ(chmod(script.c_str(), 0644), 0);
+    EXPECT_EQ(os::createProcess("C:\\scratch\\launcher.exe"), os::errorFileNotFound);
+    EXPECT_EQ(os::createProcess("C:\\scratch"), os::errorFileNotFound);
+    EXPECT_EQ(os::createProcess(""), os::errorFileNotFound);
+}
+
+} // namespace
