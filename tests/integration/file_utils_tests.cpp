@@ -1,0 +1,140 @@
+// Path texts, the program folder, folder creation and existence tests.
+#include "integration/file_utils.h"
+
+#include "core/text_string.h"
+#include "support/argument_recorder.h"
+#include "support/test_machine.h"
+
+#include <string>
+
+namespace {
+
+using testing::internal::CaptureStderr;
+using testing::internal::GetCapturedStderr;
+
+std::string missingFolderLine(const std::string &path) {
+    return "Erreur dans l'ouverture du repertoire <" + path + ">\n";
+}
+
+TEST(ParentFolder, CutsBeforeTheLastSeparator) {
+    char out[pathBufferSize];
+    EXPECT_STREQ(parentFolder("veltra.arx", out), ".");
+    EXPECT_STREQ(parentFolder("", out), ".");
+    EXPECT_STREQ(parentFolder(nullptr), ".");
+    EXPECT_STREQ(parentFolder("\\x", out), "");
+    EXPECT_STREQ(parentFolder("D:\\a\\b", out), "D:\\a");
+    EXPECT_STREQ(parentFolder("D:\\dir\\", out), "D:\\dir");
+    EXPECT_STREQ(parentFolder("D:\\dir", out), "D:");
+    EXPECT_STREQ(parentFolder("D:/a\\b/c.txt", out), "D:/a\\b");
+    EXPECT_EQ(parentFolder("a\\b", out), out);
+    const char *shared = parentFolder("x\\y");
+    EXPECT_STREQ(shared, "x");
+}
+
+TEST(ParentFolder, OverlongPathsAreNeverCut) {
+    char out[pathBufferSize];
+    std::string longName = "C:\\dir\\" + std::string(400, 'n');
+    EXPECT_STREQ(parentFolder(longName.c_str(), out), "C:\\dir");
+    std::string longFolder = "C:\\" + std::string(400, 'f') + "\\file.txt";
+    EXPECT_STREQ(parentFolder(longFolder.c_str(), out), "");
+    std::string fitting = std::string(maxPathLength, 'f') + "\\file.txt";
+    EXPECT_EQ(parentFolder(fitting.c_str(), out), std::string(maxPathLength, 'f'));
+}
+
+TEST(SamePath, ComparesSeparatorsAndAsciiCaseAlike) {
+    EXPECT_EQ(samePath("D:\\Prog\\Veltra", "d:/prog/veltra/"), 1);
+    EXPECT_EQ(samePath("D:\\A\\", "d:/a"), 1);
+    EXPECT_EQ(samePath("a/", "A\\"), 1);
+    EXPECT_EQ(samePath("", ""), 1);
+    EXPECT_EQ(samePath("D:\\A", "D:\\AB"), 0);
+    EXPECT_EQ(samePath("D:\\Prog", "D:\\Prog\\x"), 0);
+    EXPECT_EQ(samePath("a\\\\", "a"), 0);
+    EXPECT_EQ(samePath("a\\.", "a"), 0);
+    EXPECT_EQ(samePath("\xC9t\xE9", "\xE9t\xE9"), 0); // no folding beyond ASCII
+    EXPECT_EQ(samePath("D:\\A", nullptr), 0);
+    EXPECT_EQ(samePath(nullptr, nullptr), 0);
+}
+
+class FileUtilsTest : public TestMachine {};
+
+TEST_F(FileUtilsTest, ProgramFolderIsTheExecutablesFolder) {
+    test_machine::setVariable("VELTRA_PROGRAM", nullptr);
+    std::string folder = programFolder();
+    char expected[pathBufferSize];
+    EXPECT_EQ(folder, parentFolder(testProgramPath().c_str(), expected));
+    EXPECT_EQ(folder.find("veltra_"), std::string::npos);
+
+    TextString text("old");
+    AssignProgramDir(text, "langues.ini", "system");
+    EXPECT_EQ(std::string(text.CStr()), folder + "\\system\\langues.ini");
+    AssignProgramDir(text, nullptr, "imgmenu");
+    EXPECT_EQ(std::string(text.CStr()), folder + "\\imgmenu");
+    AssignProgramDir(text);
+    EXPECT_EQ(std::string(text.CStr()), folder);
+}
+
+TEST_F(FileUtilsTest, MakeFoldersCreatesMissingParentsOnlyWhenAsked) {
+    ASSERT_EQ(makeFolders(scratchPath("a").c_str(), false), 1);
+    std::string deep = scratchPath("a\\b\\c");
+
+    CaptureStderr();
+    EXPECT_EQ(makeFolders(deep.c_str(), false), 0);
+    EXPECT_EQ(GetCapturedStderr(), missingFolderLine(deep));
+    EXPECT_EQ(fileExists(scratchPath("a\\b").c_str()), 0);
+
+    CaptureStderr();
+    EXPECT_EQ(makeFolders(deep.c_str(), true), 1);
+    EXPECT_EQ(GetCapturedStderr(), missingFolderLine(deep) + missingFolderLine(scratchPath("a\\b")));
+    EXPECT_EQ(folderExists(deep.c_str()), 1);
+    EXPECT_EQ(makeFolders(scratchPath("A/B/C/").c_str(), true), 1);
+
+    writeBytes("file", "x");
+    CaptureStderr();
+    EXPECT_EQ(makeFolders(scratchPath("file").c_str(), true), 0);
+    EXPECT_EQ(makeFolders(scratchPath("file\\sub").c_str(), true), 0);
+    GetCapturedStderr();
+}
+
+TEST_F(FileUtilsTest, MakeFoldersRefusesLongPathsWithoutCreatingAnything) {
+    std::string longChain = scratchPath("p\\" + std::string(150, 'q') + "\\r"); // over 159, under 360
+    CaptureStderr();
+    EXPECT_EQ(makeFolders(longChain.c_str(), true), 0);
+    EXPECT_EQ(fileExists(scratchPath("p").c_str()), 0);
+    std::string overlong = scratchPath(std::string(400, 'o'));
+    EXPECT_EQ(makeFolders(overlong.c_str(), false), 0);
+    EXPECT_EQ(makeParentFolders((overlong + "\\x.txt").c_str(), true), 0);
+    GetCapturedStderr();
+    EXPECT_EQ(fileExists(scratchPath(std::string(359 - scratch().size() - 1, 'o')).c_str()), 0);
+}
+
+TEST_F(FileUtilsTest, MakeParentFoldersCreatesTheFilesFolder) {
+    CaptureStderr();
+    EXPECT_EQ(makeParentFolders("veltra.arx", true), 1);
+    EXPECT_EQ(fileExists("veltra.arx"), 0);
+    EXPECT_EQ(makeParentFolders(scratchPath("p\\q\\file.txt").c_str(), false), 0);
+    EXPECT_EQ(makeParentFolders(scratchPath("p\\q\\file.txt").c_str(), true), 1);
+    GetCapturedStderr();
+    EXPECT_EQ(folderExists(scratchPath("P\\Q").c_str()), 1);
+    EXPECT_EQ(fileExists(scratchPath("p\\q\\file.txt").c_str()), 0);
+}
+
+TEST_F(FileUtilsTest, ExistenceTestsAndDeletion) {
+    writeBytes("file.txt", "x");
+    ASSERT_EQ(makeFolders(scratchPath("folder").c_str(), false), 1);
+    EXPECT_EQ(fileExists(scratchPath("FILE.TXT").c_str()), 1);
+    EXPECT_EQ(fileExists(scratchPath("folder").c_str()), 1);
+    EXPECT_EQ(fileExists(scratchPath("missing").c_str()), 0);
+    EXPECT_EQ(folderExists(scratchPath("Folder").c_str()), 1);
+
+    CaptureStderr();
+    EXPECT_EQ(folderExists(scratchPath("file.txt").c_str()), 0);
+    EXPECT_EQ(GetCapturedStderr(), missingFolderLine(scratchPath("file.txt")));
+
+    EXPECT_NE(deleteFile(scratchPath("File.txt").c_str()), 0);
+    EXPECT_FALSE(hostFileExists("file.txt"));
+    EXPECT_EQ(deleteFile(scratchPath("file.txt").c_str()), 0);
+    EXPECT_EQ(deleteFile(scratchPath("folder").c_str()), 0);
+    EXPECT_EQ(fileExists(nullptr), 0);
+}
+
+} // namespace
