@@ -2,6 +2,11 @@
 // command line it hands to the program.
 #include "platform/posix/command_line.h"
 
+#include "platform/posix/codepage.h"
+
+#include <fstream>
+#include <iterator>
+
 namespace os {
 
 namespace {
@@ -98,6 +103,19 @@ std::string joinCommandLine(const std::vector<std::string> &arguments) {
         line += quotedArgument(argument);
     }
     return line;
+}
+
+std::vector<std::string> processArguments() {
+    std::ifstream file("/proc/self/cmdline", std::ios::binary);
+    std::string raw((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::vector<std::string> arguments;
+    for (std::size_t start = 0, end; start < raw.size(); start = end + 1) {
+        end = raw.find('\0', start);
+        if (end == std::string::npos)
+            end = raw.size();
+        arguments.push_back(cp1252FromUtf8(raw.substr(start, end - start)));
+    }
+    return arguments;
 }
 
 } // namespace os

@@ -19,4 +19,7 @@ std::vector<std::string> splitCommandLine(const std::string &commandLine);
 // \" and the backslashes before a quote or before the closing quote doubled.
 std::string joinCommandLine(const std::vector<std::string> &arguments);
 
+// The arguments the running process was started with (program name first), code page 1252.
+std::vector<std::string> processArguments();
+
 } // namespace os

@@ -10,8 +10,6 @@
 
 #include <climits>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -67,19 +65,7 @@ unsigned long getModuleFileName(char *buffer, unsigned long size) {
 }
 
 const char *getCommandLine() {
-    static const std::string commandLine = [] {
-        std::ifstream file("/proc/self/cmdline", std::ios::binary);
-        std::string raw((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-        std::vector<std::string> arguments;
-        for (std::size_t start = 0; start < raw.size();) {
-            std::size_t end = raw.find('\0', start);
-            if (end == std::string::npos)
-                end = raw.size();
-            arguments.push_back(cp1252FromUtf8(raw.substr(start, end - start)));
-            start = end + 1;
-        }
-        return joinCommandLine(arguments);
-    }();
+    static const std::string commandLine = joinCommandLine(processArguments());
     return commandLine.c_str();
 }
 
