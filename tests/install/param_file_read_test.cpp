@@ -1,0 +1,127 @@
+// Reading parameter files: the grammar with its quirks, and what is kept and reported after a
+// reading error.
+#include "diagnostic_capture.h"
+#include "param_tree_text.h"
+
+#include "install/memory_stream.h"
+#include "install/param_file.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ReadResult {
+    int status;
+    std::string tree;
+    std::string diagnostics;
+};
+
+ReadResult readText(const std::string &text) {
+    DiagnosticCapture capture;
+    MemoryInput in(text);
+    ParamNode root("root", "keep");
+    int status = ParamFile::ReadChildren(root, in);
+    EXPECT_STREQ(root.Value(), "keep");
+    return {status, treeText(root.Children()), capture.text()};
+}
+
+std::string treeOf(const std::string &text) {
+    ReadResult result = readText(text);
+    EXPECT_EQ(result.status, 1) << text;
+    EXPECT_EQ(result.diagnostics, "") << text;
+    return result.tree;
+}
+
+} // namespace
+
+TEST(ParamFileRead, NamesAndValues) {
+    EXPECT_EQ(treeOf("a = 1"), "a=1");
+    EXPECT_EQ(treeOf("a=1"), "a=1=");
+    EXPECT_EQ(treeOf("\"a\"=\"1\""), "a=1");
+    EXPECT_EQ(treeOf("a"), "a=");
+    EXPECT_EQ(treeOf("a b = c\n\n\t d =\n e"), "a=,b=c,d=e");
+    EXPECT_EQ(treeOf("a = 12abc = 3"), "a=12,abc=3");
+    EXPECT_EQ(treeOf("n = -2.5 p = c:\\temp"), "n=-2.5,p=c:\\temp");
+    EXPECT_EQ(treeOf(""), "");
+    EXPECT_EQ(treeOf("  \r\n# nothing\n"), "");
+}
+
+TEST(ParamFileRead, ValuesAreTextWhateverTheirToken) {
+    DiagnosticCapture capture;
+    MemoryInput in("i = 42 q = \"x\"");
+    ParamNode root(nullptr, nullptr);
+    ParamFile::ReadChildren(root, in);
+    ASSERT_EQ(root.ChildCount(), 2);
+    EXPECT_EQ(root.ChildAt(0)->ValueType(), ParamValueType::Text);
+    EXPECT_EQ(root.ChildAt(0)->AsInt(), 42);
+    EXPECT_EQ(root.ChildAt(1)->ValueType(), ParamValueType::Text);
+}
+
+TEST(ParamFileRead, CommentsWhereANameOrValueIsExpected) {
+    EXPECT_EQ(treeOf("# head\na = # c\n\"v\"\n# between\nb = 2 # after\n"), "a=v,b=2");
+}
+
+TEST(ParamFileRead, Blocks) {
+    EXPECT_EQ(treeOf("P = V\n+\n\tK1 = 1\n\tK2 = 2\n-\nQ = 3"), "P=V[K1=1,K2=2],Q=3");
+    EXPECT_EQ(treeOf("a + b + c - d - e"), "a=[b=[c=],d=],e=");
+    EXPECT_EQ(treeOf("a+b-c"), "a+b-c=");
+    EXPECT_EQ(treeOf("a + - b"), "a=,b=");
+    // A comment before the closing '-' makes that '-' a name; the block runs to the next '-'.
+    EXPECT_EQ(treeOf("P\n+\nK = 1\n# c\n-\nL\n-\nQ"), "P=[K=1,-=,L=],Q=");
+    // A second block after the same entry: its '+' is the name of the next entry.
+    EXPECT_EQ(treeOf("P\n+\nK\n-\n+\nQ\n-"), "P=[K=],+=,Q=,-=");
+    // A block left open by the end of the input ends there.
+    EXPECT_EQ(treeOf("P + K = 1 + L"), "P=[K=1[L=]]");
+}
+
+TEST(ParamFileRead, MissingValueAfterTheFirstEntry) {
+    ReadResult result = readText("b = 2 + c = 3 - a =");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.tree, "b=2[c=3]");
+    EXPECT_EQ(result.diagnostics, "Erreur de lecture de la valeur de a\n"
+                                  "Erreur apres : \n"
+                                  "\"b\" = \"2\"\n+\n\t\"c\" = \"3\"\n-\n\n");
+}
+
+TEST(ParamFileRead, MissingValueOfTheFirstEntry) {
+    ReadResult result = readText("a =");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.tree, "");
+    EXPECT_EQ(result.diagnostics, "Erreur de lecture de la valeur de a\n");
+}
+
+TEST(ParamFileRead, MissingValueInsideABlockKeepsTheEntry) {
+    ReadResult result = readText("P + K = # nothing follows");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.tree, "P=[K=(null)]");
+    EXPECT_EQ(result.diagnostics, "Erreur de lecture de la valeur de K\n");
+}
+
+TEST(ParamFileRead, ReadEntryReportsTheEnd) {
+    MemoryInput in("a = 1 + b - # done");
+    ParamNode node("old", "old");
+    node.AddChildBack(new ParamNode("stale", "x"));
+    int atEnd = -1;
+    EXPECT_EQ(ParamFile::ReadEntry(node, in, &atEnd), 1);
+    EXPECT_EQ(atEnd, 0);
+    EXPECT_EQ(treeText(node.Children()), "b=");
+    EXPECT_STREQ(node.Name(), "a");
+    EXPECT_EQ(ParamFile::ReadEntry(node, in, &atEnd), 0);
+    EXPECT_EQ(atEnd, 1);
+    EXPECT_EQ(node.Value(), nullptr);
+    EXPECT_EQ(node.Children(), nullptr);
+}
+
+TEST(ParamFileRead, DeepNestingDoesNotExhaustTheStack) {
+    const int depth = 200000;
+    std::string text;
+    for (int i = 0; i < depth; ++i)
+        text += "a + ";
+    MemoryInput in(text);
+    ParamNode root(nullptr, nullptr);
+    EXPECT_EQ(ParamFile::ReadChildren(root, in), 1);
+    int levels = 0;
+    for (NodeList cell = root.Children(); cell; cell = ParamNodeOf(cell)->Children())
+        ++levels;
+    EXPECT_EQ(levels, depth);
+}

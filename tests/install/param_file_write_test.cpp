@@ -1,0 +1,202 @@
+// Writing parameter files: the quoted form, the block layout, the exact bytes on disk, and the
+// round trip of generated trees through memory and through files.
+#include "param_tree_text.h"
+#include "support/test_machine.h"
+
+#include "core/text_functions.h"
+#include "install/memory_stream.h"
+#include "install/param_file.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+
+namespace {
+
+std::string quoted(const char *text) {
+    MemoryOutput out;
+    ParamFile::WriteQuoted(out, text);
+    return out.text();
+}
+
+std::string written(const ParamNode &root) {
+    MemoryOutput out;
+    EXPECT_EQ(ParamFile::WriteChildren(root, out), 1);
+    return out.text();
+}
+
+// P = V with children K1 = 1 and K2 = 2, the second holding a grandchild.
+std::unique_ptr<ParamNode> sampleTree() {
+    auto root = std::make_unique<ParamNode>(nullptr, nullptr);
+    auto *p = new ParamNode("P", "V");
+    p->AddChildBack(new ParamNode("K1", 1));
+    auto *k2 = new ParamNode("K2", "2");
+    k2->AddChildBack(new ParamNode("G", "a \"b\" c:\\d"));
+    p->AddChildBack(k2);
+    root->AddChildBack(p);
+    root->AddChildBack(new ParamNode("Q", nullptr));
+    return root;
+}
+
+const char *const kSampleText = "\"P\" = \"V\"\n"
+                                "+\n"
+                                "\t\"K1\" = \"1\"\n"
+                                "\t\"K2\" = \"2\"\n"
+                                "\t+\n"
+                                "\t\t\"G\" = \"a \\\"b\\\" c:\\\\d\"\n"
+                                "\t-\n"
+                                "-\n"
+                                "\"Q\" = X\n";
+
+// Builds random trees whose texts use every byte but NUL, with the format's own characters
+// (quotes, backslashes, marks, comments, blanks and line ends) much more often than the rest.
+class TreeGenerator {
+public:
+    explicit TreeGenerator(unsigned seed, bool withCtrlZ) : random(seed), withCtrlZ(withCtrlZ) {}
+
+    std::unique_ptr<ParamNode> tree() {
+        auto root = std::make_unique<ParamNode>(nullptr, nullptr);
+        addChildren(*root, 0);
+        return root;
+    }
+
+private:
+    void addChildren(ParamNode &parent, int depth) {
+        int count = depth == 0 ? pick(1, 6) : pick(0, 4 - depth);
+        for (int i = 0; i < count; ++i) {
+            std::string name = text(), value = text();
+            auto *child = new ParamNode(pick(0, 20) == 0 ? nullptr : name.c_str(),
+                                        pick(0, 20) == 0 ? nullptr : value.c_str());
+            if (depth < 4)
+                addChildren(*child, depth + 1);
+            parent.AddChildBack(child);
+        }
+    }
+
+    std::string text() {
+        static const char kSpecial[] = "\"\\#+-=\t\n\r \v\f X9.";
+        std::string result;
+        for (int length = pick(0, 8); length > 0; --length) {
+            char c;
+            if (pick(0, 1) == 0)
+                c = kSpecial[pick(0, sizeof kSpecial - 2)];
+            else
+                c = static_cast<char>(pick(1, 255));
+            if (c == '\x1A' && !withCtrlZ)
+                c = 'z';
+            result += c;
+        }
+        return result;
+    }
+
+    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
+
+    std::mt19937 random;
+    bool withCtrlZ;
+};
+
+std::string printable(const char *text) {
+    return text ? '"' + std::string(text) + '"' : "null";
+}
+
+// Where the tree read back differs from the tree written ("" when it does not): the same names
+// and values, null texts coming back as X, and the same nesting.
+std::string firstDifference(NodeList written, NodeList read, const std::string &where = "") {
+    int index = 0;
+    for (; written && read; written = written->next, read = read->next, ++index) {
+        const ParamNode &w = *ParamNodeOf(written);
+        const ParamNode &r = *ParamNodeOf(read);
+        std::string at = where + "/" + std::to_string(index);
+        if (!StrEqual(w.Name() ? w.Name() : "X", r.Name()))
+            return at + " name " + printable(w.Name()) + " read as " + printable(r.Name());
+        if (!StrEqual(w.Value() ? w.Value() : "X", r.Value()))
+            return at + " value " + printable(w.Value()) + " read as " + printable(r.Value());
+        std::string below = firstDifference(w.Children(), r.Children(), at);
+        if (!below.empty())
+            return below;
+    }
+    if (written || read)
+        return where + "/" + std::to_string(index) + (written ? " missing" : " extra");
+    return "";
+}
+
+using ParamFileOnDisk = TestMachine;
+
+} // namespace
+
+TEST(ParamFileWrite, QuotedForm) {
+    EXPECT_EQ(quoted(nullptr), "X");
+    EXPECT_EQ(quoted(""), "\"\"");
+    EXPECT_EQ(quoted("a\"b\\c"), "\"a\\\"b\\\\c\"");
+    EXPECT_EQ(quoted("#\t\n\\n"), "\"#\t\n\\\\n\"");
+}
+
+TEST(ParamFileWrite, EntriesAndBlocks) {
+    EXPECT_EQ(written(*sampleTree()), kSampleText);
+
+    ParamNode node("N", 7);
+    node.AddChildBack(new ParamNode("C", ""));
+    MemoryOutput out;
+    ParamFile::WriteEntry(node, out, 2);
+    EXPECT_EQ(out.text(), "\t\t\"N\" = \"7\"\n\t\t+\n\t\t\t\"C\" = \"\"\n\t\t-\n");
+}
+
+TEST_F(ParamFileOnDisk, WrittenFileHasWindowsLineEnds) {
+    std::string path = scratchPath("CfgPrf.ini");
+    ASSERT_TRUE(saveParamFile(*sampleTree(), path.c_str()));
+    std::string expected = kSampleText;
+    std::string::size_type at = 0;
+    while ((at = expected.find('\n', at)) != std::string::npos) {
+        expected.insert(at, 1, '\r');
+        at += 2;
+    }
+    EXPECT_EQ(readBytes("CfgPrf.ini"), expected);
+
+    ParamNode back(nullptr, nullptr);
+    EXPECT_EQ(loadParamFile(back, path.c_str()), 1);
+    EXPECT_EQ(treeText(back.Children()), "P=V[K1=1,K2=2[G=a \"b\" c:\\d]],Q=X");
+
+    // Saving again replaces the file rather than appending to it.
+    ParamNode small(nullptr, nullptr);
+    small.AddChildBack(new ParamNode("a", "1"));
+    ASSERT_TRUE(saveParamFile(small, path.c_str()));
+    EXPECT_EQ(readBytes("CfgPrf.ini"), "\"a\" = \"1\"\r\n");
+}
+
+TEST_F(ParamFileOnDisk, MissingFileGivesAnEmptyTree) {
+    ParamNode root(nullptr, nullptr);
+    root.AddChildBack(new ParamNode("old", "1"));
+    EXPECT_EQ(loadParamFile(root, scratchPath("none.ini").c_str()), 1);
+    EXPECT_EQ(root.Children(), nullptr);
+    EXPECT_FALSE(saveParamFile(root, scratchPath("no-folder\\x.ini").c_str()));
+}
+
+TEST_F(ParamFileOnDisk, CtrlZEndsTheFile) {
+    writeBytes("ctrlz.ini", "a = 1\r\nb = \"x\x1Ay\"\r\nc = 3\r\n");
+    ParamNode root(nullptr, nullptr);
+    loadParamFile(root, scratchPath("ctrlz.ini").c_str());
+    EXPECT_EQ(treeText(root.Children()), "a=1,b=x");
+}
+
+TEST(ParamFileRoundTrip, GeneratedTreesInMemory) {
+    for (unsigned seed = 1; seed <= 400; ++seed) {
+        auto tree = TreeGenerator(seed, true).tree();
+        std::string text = written(*tree);
+        MemoryInput in(text);
+        ParamNode back(nullptr, nullptr);
+        ASSERT_EQ(ParamFile::ReadChildren(back, in), 1) << "seed " << seed;
+        ASSERT_EQ(firstDifference(tree->Children(), back.Children()), "") << "seed " << seed << "\n" << text;
+    }
+}
+
+TEST_F(ParamFileOnDisk, GeneratedTreesThroughFiles) {
+    std::string path = scratchPath("round.ini");
+    for (unsigned seed = 1000; seed < 1040; ++seed) {
+        auto tree = TreeGenerator(seed, false).tree();
+        ASSERT_TRUE(saveParamFile(*tree, path.c_str()));
+        ParamNode back(nullptr, nullptr);
+        ASSERT_EQ(loadParamFile(back, path.c_str()), 1) << "seed " << seed;
+        ASSERT_EQ(firstDifference(tree->Children(), back.Children()), "") << "seed " << seed;
+    }
+}
