@@ -1,0 +1,78 @@
+// Environment references and folder lists.
+#include "core/text_string.h"
+#include "support/test_machine.h"
+#include "vars/environment.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+// An environment variable set for the life of the object.
+class ScopedVariable {
+public:
+    ScopedVariable(const char *name, const char *value) : name(name) {
+        test_machine::setVariable(name, value);
+    }
+    ~ScopedVariable() { test_machine::setVariable(name, nullptr); }
+    ScopedVariable(const ScopedVariable &) = delete;
+    ScopedVariable &operator=(const ScopedVariable &) = delete;
+
+private:
+    const char *name;
+};
+
+std::string expandedEnvironment(const char *text) {
+    TextString out("previous");
+    EXPECT_EQ(ExpandEnvironment(text, out), 1);
+    return out.CStr();
+}
+
+} // namespace
+
+TEST(ExpandEnvironment, ExpandsKnownNamesWithoutRegardToCase) {
+    const std::string folder = "D:\\Donn\xE9"
+                               "es"; // code page 1252 survives the round trip through the system
+    ScopedVariable variable("VELTRA_TEST_FOLDER", folder.c_str());
+    EXPECT_EQ(expandedEnvironment("<%VELTRA_TEST_FOLDER%>"), "<" + folder + ">");
+    EXPECT_EQ(expandedEnvironment("%veltra_test_Folder%\\x"), folder + "\\x");
+    EXPECT_EQ(expandedEnvironment("a %VELTRA_NO_SUCH_NAME% b %"), "a %VELTRA_NO_SUCH_NAME% b %");
+    EXPECT_EQ(expandedEnvironment(""), "");
+
+    TextString own("%VELTRA_TEST_FOLDER%");
+    ExpandEnvironment(nullptr, own);
+    EXPECT_EQ(own.CStr(), folder);
+}
+
+TEST(AddToPathList, AddsOnlyMissingFolders) {
+    struct Case {
+        const char *list;
+        int result;
+        const char *after;
+    } cases[] = {
+        {"e:/dir;d:\\x", 1, "e:/dir;d:\\x"},
+        {"D:\\X;E:\\DIR\\SUB", 1, "D:\\X;E:\\DIR\\SUB"},
+        {"d:\\x", -1, "d:\\x;E:\\Dir"},
+        {"d:\\x;", -1, "d:\\x;E:\\Dir"},
+        {"c:", -1, "c:E:\\Dir"},
+        {";", -1, "E:\\Dir"},
+        {" \t", -1, "E:\\Dir"},
+        {"", -1, "E:\\Dir"},
+        {";;", -1, ";;E:\\Dir"},
+    };
+    for (const Case &c : cases) {
+        TextString list(c.list);
+        EXPECT_EQ(AddToPathList("E:\\Dir", list), c.result) << c.list;
+        EXPECT_STREQ(list.CStr(), c.after) << c.list;
+    }
+}
+
+TEST(AddToPathList, ComparesTheExpandedListButKeepsItUnexpanded) {
+    ScopedVariable folder("VELTRA_TEST_FOLDER", "E:\\Dir");
+    TextString list("d:\\x;%Veltra_Test_Folder%");
+    EXPECT_EQ(AddToPathList("e:/DIR", list), 1);
+    EXPECT_STREQ(list.CStr(), "d:\\x;%Veltra_Test_Folder%");
+    EXPECT_EQ(AddToPathList("%VELTRA_TEST_FOLDER%", list), -1);
+    EXPECT_STREQ(list.CStr(), "d:\\x;%Veltra_Test_Folder%;%VELTRA_TEST_FOLDER%");
+}
