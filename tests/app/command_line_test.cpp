@@ -1,0 +1,110 @@
+// Tests of the command line split, quoting and context extraction.
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct SplitLine {
+    TextString hostArgs{"stale"}, appArgs{"stale"}, drawings{"stale"};
+    explicit SplitLine(const char *line) { splitCommandLine(line, hostArgs, appArgs, drawings); }
+};
+
+} // namespace
+
+TEST(CommandLineSplit, HostArgumentsFollowTheFirstHash) {
+    SplitLine split("CTX = Etude#/nologo #x");
+    EXPECT_STREQ(split.hostArgs.CStr(), "/nologo #x");
+    EXPECT_STREQ(split.appArgs.CStr(), "CTX = Etude");
+    EXPECT_STREQ(split.drawings.CStr(), "");
+
+    SplitLine blankHost("A = 1#  ");
+    EXPECT_STREQ(blankHost.hostArgs.CStr(), "");
+    EXPECT_STREQ(blankHost.appArgs.CStr(), "A = 1");
+
+    SplitLine onlyHost("#/p profil.dwg");
+    EXPECT_STREQ(onlyHost.hostArgs.CStr(), "/p profil.dwg");
+    EXPECT_STREQ(onlyHost.appArgs.CStr(), "");
+    EXPECT_STREQ(onlyHost.drawings.CStr(), "") << "after a '#' a drawing name belongs to the host";
+}
+
+TEST(CommandLineSplit, DrawingsAreRecognisedAndQuoted) {
+    SplitLine quoted("\"D:\\Plans\\site 1.dwg\"");
+    EXPECT_STREQ(quoted.drawings.CStr(), "\"D:\\Plans\\site 1.dwg\"");
+    EXPECT_STREQ(quoted.hostArgs.CStr(), "");
+    EXPECT_STREQ(quoted.appArgs.CStr(), "");
+
+    SplitLine upper("  C:\\A\\PLAN.DXF");
+    EXPECT_STREQ(upper.drawings.CStr(), "\"C:\\A\\PLAN.DXF\"");
+    EXPECT_STREQ(upper.appArgs.CStr(), "");
+}
+
+TEST(CommandLineSplit, BlanksQuotesAndEmptyLines) {
+    SplitLine leading(" \t CTX = \xC9t\xE9  MODE = 2");
+    EXPECT_STREQ(leading.appArgs.CStr(), "CTX = \xC9t\xE9  MODE = 2");
+
+    SplitLine escaped("\"a\\\"b\"");
+    EXPECT_STREQ(escaped.appArgs.CStr(), "a\"b");
+
+    SplitLine unquotedBackslash("a\\\"b");
+    EXPECT_STREQ(unquotedBackslash.appArgs.CStr(), "a\\\"b") << "only a quoted line is unquoted";
+
+    for (const char *empty : {static_cast<const char *>(nullptr), "", "   \t"}) {
+        SplitLine split(empty);
+        EXPECT_STREQ(split.hostArgs.CStr(), "");
+        EXPECT_STREQ(split.appArgs.CStr(), "");
+        EXPECT_STREQ(split.drawings.CStr(), "");
+    }
+}
+
+TEST(CommandLineSplit, OverlongLineIsCutAtTheLimit) {
+    std::string line = "A = " + std::string(kMaxCommandLine - 4, 'x');
+    SplitLine exact(line.c_str());
+    EXPECT_EQ(exact.appArgs.Length(), kMaxCommandLine);
+
+    std::string longer = line + "#/ignored";
+    testing::internal::CaptureStderr();
+    SplitLine cut(longer.c_str());
+    std::string diagnostic = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::string(cut.appArgs.CStr()), line);
+    EXPECT_STREQ(cut.hostArgs.CStr(), "") << "text past the limit is not read";
+    EXPECT_EQ(diagnostic, "Ligne de commande trop longue : 9 caract\xE8res ignor\xE9s\n");
+}
+
+TEST(CommandLineQuoting, QuotesUnlessAlreadyQuoted) {
+    TextString dest("x ");
+    appendQuoted(dest, "a b", false);
+    EXPECT_STREQ(dest.CStr(), "x \"a b\"");
+    appendQuoted(dest, "\"c\"", true);
+    EXPECT_STREQ(dest.CStr(), "\"c\"");
+    appendQuoted(dest, "d\"e", true);
+    EXPECT_STREQ(dest.CStr(), "d\"e");
+}
+
+TEST(CommandLineContext, NameAfterCtxAndEqualsCount) {
+    TextString name(nullptr);
+    int count = -1;
+    EXPECT_STREQ(extractContext("CTX = Etude", name, "std", &count), "Etude");
+    EXPECT_EQ(count, 0);
+    EXPECT_STREQ(extractContext("CTX = Etude MODE = 2", name, "std", &count), "Etude");
+    EXPECT_EQ(count, 1);
+    EXPECT_STREQ(extractContext("CTX=\"Projet_2\" suite", name, "std", nullptr), "Projet_2");
+    EXPECT_STREQ(extractContext("CTX = \xC9t\xE9", name, "std", nullptr), "\xC9t\xE9");
+    EXPECT_STREQ(extractContext("CTX = a.b", name, "std", nullptr), "a");
+    EXPECT_STREQ(extractContext("CTX =\t\tZ9-x", name, "std", nullptr), "Z9");
+}
+
+TEST(CommandLineContext, FallbackWhenThereIsNoName) {
+    TextString name("old");
+    int count = -1;
+    EXPECT_STREQ(extractContext("A = 1 B = 2", name, "std", &count), "std");
+    EXPECT_EQ(count, 2);
+    EXPECT_STREQ(name.CStr(), "");
+    EXPECT_STREQ(extractContext("ctx = Etude", name, "std", &count), "std") << "case-sensitive";
+    EXPECT_STREQ(extractContext("CTX = .x", name, "std", &count), "std");
+    EXPECT_EQ(count, 0);
+    EXPECT_EQ(extractContext(nullptr, name, nullptr, &count), nullptr);
+    EXPECT_EQ(count, 0);
+}
