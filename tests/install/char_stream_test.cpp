@@ -19,23 +19,6 @@ TEST(MemoryInput, GetPutBackAndSkipWhitespace) {
     EXPECT_EQ(in.get(), CharInput::EndOfInput);
 }
 
-TEST(MemoryInput, PutBackAfterTheLastCharacter) {
-    MemoryInput in("x");
-    int c = in.get();
-    in.putBack(c);
-    EXPECT_EQ(in.get(), 'x');
-    EXPECT_EQ(in.getSkippingWhitespace(), CharInput::EndOfInput);
-}
-
-TEST(MemoryOutput, CollectsBytesIncludingNul) {
-    MemoryOutput out;
-    out.write("ab");
-    out.put('\0');
-    out.write("cd", 1);
-    out.write(static_cast<const char *>(nullptr));
-    EXPECT_EQ(out.text(), std::string("ab\0c", 4));
-}
-
 using FileStreams = TestMachine;
 
 TEST_F(FileStreams, MissingFileIsAnEndedStream) {
