@@ -6,6 +6,8 @@ namespace os {
 constexpr unsigned long errorSuccess = 0;
 constexpr unsigned long errorFileNotFound = 2;
 constexpr unsigned long errorAccessDenied = 5;
+constexpr unsigned long errorInvalidHandle = 6;
+constexpr unsigned long errorInvalidParameter = 87;
 constexpr unsigned long errorMoreData = 234;
 constexpr unsigned long errorNoMoreItems = 259;
 

@@ -1,0 +1,280 @@
+// The registry seam in the sandbox: key handles name paths in the sandbox registry, with the 32-bit
+// view of HKEY_LOCAL_MACHINE\SOFTWARE under Wow6432Node and the rights of a non-administrator.
+#include "platform/registry.h"
+
+#include "platform/cp1252.h"
+#include "platform/posix/sandbox_registry.h"
+#include "platform/registry_data.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <iterator>
+#include <set>
+
+struct os::RegistryKeyObject {
+    regtree::Path path;   // hive first, the 32-bit view already resolved
+    std::uint32_t view;   // keyWow64_32Key or keyWow64_64Key
+    bool written = false; // saved when flushed or closed
+};
+
+namespace os {
+
+namespace {
+
+constexpr std::uint32_t viewBits = keyWow64_32Key | keyWow64_64Key;
+constexpr std::uint32_t writeBits = 0x0006; // set value, create subkey
+
+std::set<HKey> &liveHandles() {
+    static auto *handles = new std::set<HKey>; // outlives the static objects that close keys at exit
+    return *handles;
+}
+
+const char16_t *predefinedHive(HKey key) {
+    if (key == hkeyClassesRoot)
+        return u"HKEY_CLASSES_ROOT";
+    if (key == hkeyCurrentUser)
+        return u"HKEY_CURRENT_USER";
+    if (key == hkeyLocalMachine)
+        return u"HKEY_LOCAL_MACHINE";
+    if (key == hkeyUsers)
+        return u"HKEY_USERS";
+    if (key == hkeyCurrentConfig)
+        return u"HKEY_CURRENT_CONFIG";
+    return nullptr;
+}
+
+// The key a handle names, as a handle object (predefined keys get a temporary one); false when
+// the handle is not a key.
+bool describe(HKey key, RegistryKeyObject &out) {
+    if (const char16_t *hive = predefinedHive(key)) {
+        out = {{hive}, keyWow64_64Key, false};
+        return true;
+    }
+    if (liveHandles().count(key) == 0)
+        return false;
+    out = *key;
+    return true;
+}
+
+bool isAdmin() {
+    const char *admin = std::getenv("VELTRA_ADMIN");
+    return admin == nullptr || std::strcmp(admin, "0") != 0;
+}
+
+bool mayWrite(const regtree::Path &path) {
+    return isAdmin() || path[0] != u"HKEY_LOCAL_MACHINE";
+}
+
+// parent\subKey, components split at '\' (empty ones skipped), seen from the view the access asks
+// for or else the parent's.
+RegistryKeyObject childOf(const RegistryKeyObject &parent, const char *subKey, std::uint32_t access) {
+    RegistryKeyObject child{parent.path, access & viewBits ? access & viewBits : parent.view, false};
+    std::u16string rest = u16FromCp1252(subKey == nullptr ? "" : subKey);
+    for (std::size_t start = 0; start <= rest.size();) {
+        std::size_t end = std::min(rest.find(u'\\', start), rest.size());
+        if (end > start)
+            child.path.push_back(rest.substr(start, end - start));
+        start = end + 1;
+    }
+    regtree::Path &path = child.path;
+    bool redirected = windowsBits() == 64 && child.view == keyWow64_32Key &&
+                      path[0] == u"HKEY_LOCAL_MACHINE" && path.size() >= 2 &&
+                      regtree::sameName(path[1], u"SOFTWARE") &&
+                      !(path.size() >= 3 && regtree::sameName(path[2], u"Wow6432Node"));
+    if (redirected)
+        path.insert(path.begin() + 2, u"Wow6432Node");
+    return child;
+}
+
+// The tree key of a handle: a hive always exists, even before it holds anything.
+const regtree::Key *keyOf(const RegistryKeyObject &handle) {
+    static const regtree::Key emptyHive;
+    const regtree::Key *key = SandboxRegistry::instance().tree().find(handle.path);
+    return key == nullptr && handle.path.size() == 1 ? &emptyHive : key;
+}
+
+HKey newHandle(RegistryKeyObject object) {
+    HKey handle = new RegistryKeyObject(std::move(object));
+    liveHandles().insert(handle);
+    return handle;
+}
+
+unsigned long handBackValue(const regtree::Value &value, std::uint32_t *type, unsigned char *data,
+                            std::uint32_t *dataSize) {
+    if (type != nullptr)
+        *type = value.type;
+    if (data != nullptr && dataSize == nullptr)
+        return errorInvalidParameter;
+    return copyDataOut(dataFromStored(value.type, value.data), data, dataSize);
+}
+
+} // namespace
+
+unsigned long regOpenKeyEx(HKey parent, const char *subKey, std::uint32_t access, HKey *result) {
+    *result = nullptr;
+    RegistryKeyObject parentObject;
+    if (!describe(parent, parentObject))
+        return errorInvalidHandle;
+    SandboxRegistry::instance().refresh();
+    RegistryKeyObject child = childOf(parentObject, subKey, access);
+    if (keyOf(child) == nullptr)
+        return errorFileNotFound;
+    if ((access & writeBits) != 0 && !mayWrite(child.path))
+        return errorAccessDenied;
+    *result = newHandle(std::move(child));
+    return errorSuccess;
+}
+
+unsigned long regCreateKeyEx(HKey parent, const char *subKey, std::uint32_t access, HKey *result,
+                             bool *created) {
+    *result = nullptr;
+    if (created != nullptr)
+        *created = false;
+    RegistryKeyObject parentObject;
+    if (!describe(parent, parentObject))
+        return errorInvalidHandle;
+    SandboxRegistry::instance().refresh();
+    RegistryKeyObject child = childOf(parentObject, subKey, access);
+    if (!mayWrite(child.path))
+        return errorAccessDenied;
+    if (keyOf(child) == nullptr) {
+        SandboxRegistry::instance().createKey(child.path);
+        child.written = true;
+        if (created != nullptr)
+            *created = true;
+    }
+    *result = newHandle(std::move(child));
+    return errorSuccess;
+}
+
+unsigned long regQueryInfoKey(HKey key, std::uint32_t *subkeyCount, std::uint32_t *maxSubkeyNameLength,
+                              std::uint32_t *valueCount, std::uint32_t *maxValueNameLength,
+                              std::uint32_t *maxValueDataLength) {
+    std::uint32_t counts[5] = {};
+    RegistryKeyObject object;
+    const regtree::Key *found = describe(key, object) ? keyOf(object) : nullptr;
+    if (found != nullptr) {
+        counts[0] = static_cast<std::uint32_t>(found->subkeys().size());
+        for (const auto &entry : found->subkeys())
+            counts[1] = std::max(counts[1], static_cast<std::uint32_t>(entry.second->name().size()));
+        counts[2] = static_cast<std::uint32_t>(found->values().size());
+        for (const regtree::Value &value : found->values()) {
+            counts[3] = std::max(counts[3], static_cast<std::uint32_t>(value.name.size()));
+            counts[4] = std::max(counts[4], static_cast<std::uint32_t>(value.data.size()));
+        }
+    }
+    std::uint32_t *outputs[5] = {subkeyCount, maxSubkeyNameLength, valueCount, maxValueNameLength,
+                                 maxValueDataLength};
+    for (int index = 0; index < 5; ++index)
+        if (outputs[index] != nullptr)
+            *outputs[index] = counts[index];
+    return found != nullptr ? errorSuccess : object.path.empty() ? errorInvalidHandle : errorFileNotFound;
+}
+
+unsigned long regEnumValue(HKey key, std::uint32_t index, char *name, std::uint32_t *nameLength,
+                           std::uint32_t *type, unsigned char *data, std::uint32_t *dataSize) {
+    RegistryKeyObject object;
+    if (!describe(key, object))
+        return errorInvalidHandle;
+    const regtree::Key *found = keyOf(object);
+    if (found == nullptr)
+        return errorFileNotFound;
+    if (index >= found->values().size())
+        return errorNoMoreItems;
+    const regtree::Value &value = found->values()[index];
+    unsigned long result = copyNameOut(cp1252FromU16(value.name), name, nameLength);
+    return result != errorSuccess ? result : handBackValue(value, type, data, dataSize);
+}
+
+unsigned long regEnumKeyEx(HKey key, std::uint32_t index, char *name, std::uint32_t *nameLength) {
+    RegistryKeyObject object;
+    if (!describe(key, object))
+        return errorInvalidHandle;
+    const regtree::Key *found = keyOf(object);
+    if (found == nullptr)
+        return errorFileNotFound;
+    if (index >= found->subkeys().size())
+        return errorNoMoreItems;
+    auto entry = std::next(found->subkeys().begin(), index);
+    return copyNameOut(cp1252FromU16(entry->second->name()), name, nameLength);
+}
+
+unsigned long regQueryValueEx(HKey key, const char *name, std::uint32_t *type, unsigned char *data,
+                              std::uint32_t *dataSize) {
+    RegistryKeyObject object;
+    if (!describe(key, object))
+        return errorInvalidHandle;
+    const regtree::Key *found = keyOf(object);
+    const regtree::Value *value =
+        found == nullptr ? nullptr : found->findValue(u16FromCp1252(name ? name : ""));
+    return value == nullptr ? errorFileNotFound : handBackValue(*value, type, data, dataSize);
+}
+
+unsigned long regSetValueEx(HKey key, const char *name, std::uint32_t type, const unsigned char *data,
+                            std::uint32_t dataSize) {
+    RegistryKeyObject object;
+    if (!describe(key, object))
+        return errorInvalidHandle;
+    if (!mayWrite(object.path))
+        return errorAccessDenied;
+    if (keyOf(object) == nullptr)
+        return errorFileNotFound;
+    SandboxRegistry::instance().setValue(
+        object.path, {u16FromCp1252(name ? name : ""), type, dataToStored(type, data, dataSize)});
+    if (predefinedHive(key) == nullptr)
+        key->written = true;
+    return errorSuccess;
+}
+
+unsigned long regDeleteValue(HKey key, const char *name) {
+    RegistryKeyObject object;
+    if (!describe(key, object))
+        return errorInvalidHandle;
+    if (!mayWrite(object.path))
+        return errorAccessDenied;
+    if (!SandboxRegistry::instance().removeValue(object.path, u16FromCp1252(name ? name : "")))
+        return errorFileNotFound;
+    if (predefinedHive(key) == nullptr)
+        key->written = true;
+    return errorSuccess;
+}
+
+unsigned long regDeleteTree(HKey parent, const char *subKey, std::uint32_t view) {
+    RegistryKeyObject parentObject;
+    if (!describe(parent, parentObject))
+        return errorInvalidHandle;
+    SandboxRegistry::instance().refresh();
+    RegistryKeyObject child = childOf(parentObject, subKey, view);
+    if (child.path.size() == parentObject.path.size())
+        return errorInvalidParameter;
+    if (!mayWrite(child.path))
+        return errorAccessDenied;
+    if (!SandboxRegistry::instance().removeKey(child.path))
+        return errorFileNotFound;
+    return SandboxRegistry::instance().save() ? errorSuccess : errorAccessDenied;
+}
+
+unsigned long regFlushKey(HKey key) {
+    RegistryKeyObject object;
+    if (!describe(key, object))
+        return errorInvalidHandle;
+    return SandboxRegistry::instance().save() ? errorSuccess : errorAccessDenied;
+}
+
+unsigned long regCloseKey(HKey key) {
+    if (predefinedHive(key) != nullptr)
+        return errorSuccess;
+    if (liveHandles().erase(key) == 0)
+        return errorInvalidHandle;
+    if (key->written)
+        SandboxRegistry::instance().save();
+    delete key;
+    return errorSuccess;
+}
+
+int windowsBits() {
+    const char *bits = std::getenv("VELTRA_WINDOWS_BITS");
+    return bits != nullptr && std::strcmp(bits, "32") == 0 ? 32 : 64;
+}
+
+} // namespace os

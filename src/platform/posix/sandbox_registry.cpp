@@ -1,0 +1,202 @@
+// Loading, change journal and locked atomic saving of the sandbox registry file.
+#include "platform/posix/sandbox_registry.h"
+
+#include "platform/posix/sandbox_root.h"
+#include "platform/reg_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <iostream>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Holds the sandbox's registry lock (a lock file beside the registry file) while alive.
+class FileLock {
+public:
+    explicit FileLock(const std::string &path) : fd_(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666)) {
+        if (fd_ >= 0 && flock(fd_, LOCK_EX) != 0) {
+            close(fd_);
+            fd_ = -1;
+        }
+    }
+    ~FileLock() {
+        if (fd_ >= 0)
+            close(fd_); // closing releases the lock
+    }
+    FileLock(const FileLock &) = delete;
+    FileLock &operator=(const FileLock &) = delete;
+    bool held() const { return fd_ >= 0; }
+
+private:
+    int fd_;
+};
+
+bool writeAll(int fd, const std::string &bytes) {
+    for (std::size_t done = 0; done < bytes.size();) {
+        ssize_t written = write(fd, bytes.data() + done, bytes.size() - done);
+        if (written < 0 && errno != EINTR)
+            return false;
+        if (written > 0)
+            done += static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+// Writes bytes to a temporary file beside `path`, then renames it over `path`.
+bool replaceAtomically(const std::string &path, const std::string &bytes) {
+    std::string temporary = path + ".tmp" + std::to_string(getpid());
+    int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    bool written = writeAll(fd, bytes) && fsync(fd) == 0;
+    written = close(fd) == 0 && written;
+    if (written && rename(temporary.c_str(), path.c_str()) == 0)
+        return true;
+    unlink(temporary.c_str());
+    return false;
+}
+
+void saveAtExit() {
+    SandboxRegistry::instance().save();
+}
+
+} // namespace
+
+SandboxRegistry &SandboxRegistry::instance() {
+    // Never destroyed: keys closed by static objects at exit still find it.
+    static SandboxRegistry *registry = [] {
+        std::atexit(saveAtExit);
+        return new SandboxRegistry;
+    }();
+    return *registry;
+}
+
+bool SandboxRegistry::FileStamp::operator!=(const FileStamp &other) const {
+    return exists != other.exists || size != other.size || modified != other.modified || inode != other.inode;
+}
+
+std::string SandboxRegistry::filePath() const {
+    return root_ + "/registry.reg";
+}
+
+SandboxRegistry::FileStamp SandboxRegistry::stampOfFile() const {
+    FileStamp stamp;
+    struct stat status;
+    if (stat(filePath().c_str(), &status) == 0) {
+        stamp.exists = true;
+        stamp.size = status.st_size;
+        stamp.modified =
+            static_cast<long long>(status.st_mtim.tv_sec) * 1000000000LL + status.st_mtim.tv_nsec;
+        stamp.inode = static_cast<long long>(status.st_ino);
+    }
+    return stamp;
+}
+
+bool SandboxRegistry::load(regtree::Key &into) const {
+    std::FILE *file = std::fopen(filePath().c_str(), "rb");
+    if (file == nullptr)
+        return errno == ENOENT;
+    std::string content;
+    char block[65536];
+    for (std::size_t count; (count = std::fread(block, 1, sizeof block, file)) > 0;)
+        content.append(block, count);
+    bool readable = !std::ferror(file);
+    std::fclose(file);
+    return readable && regfile::readRegFile(content, into, filePath());
+}
+
+void SandboxRegistry::reload() {
+    regtree::Key fresh;
+    stamp_ = stampOfFile();
+    if (!load(fresh))
+        std::cerr << "Fichier de registre illisible, il ne sera pas remplace : " << filePath() << "\n";
+    for (const Change &change : pending_)
+        apply(change, fresh);
+    tree_ = std::move(fresh);
+}
+
+void SandboxRegistry::refresh() {
+    std::string root = sandboxRoot();
+    if (root != root_) {
+        if (!root_.empty() && access(root_.c_str(), F_OK) == 0) // a removed machine keeps nothing
+            save();
+        pending_.clear();
+        root_ = root;
+        reload();
+    } else if (stampOfFile() != stamp_) {
+        reload();
+    }
+}
+
+void SandboxRegistry::apply(const Change &change, regtree::Key &tree) {
+    switch (change.kind) {
+    case Change::Kind::createKey:
+        tree.make(change.path);
+        break;
+    case Change::Kind::setValue:
+        tree.make(change.path).setValue(change.value);
+        break;
+    case Change::Kind::removeValue:
+        if (regtree::Key *key = tree.find(change.path))
+            key->removeValue(change.value.name);
+        break;
+    case Change::Kind::removeKey:
+        tree.remove(change.path);
+        break;
+    }
+}
+
+void SandboxRegistry::record(Change change) {
+    apply(change, tree_);
+    pending_.push_back(std::move(change));
+}
+
+void SandboxRegistry::createKey(const regtree::Path &path) {
+    record({Change::Kind::createKey, path, {}});
+}
+
+void SandboxRegistry::setValue(const regtree::Path &path, regtree::Value value) {
+    record({Change::Kind::setValue, path, std::move(value)});
+}
+
+bool SandboxRegistry::removeValue(const regtree::Path &path, const std::u16string &name) {
+    regtree::Key *key = tree_.find(path);
+    if (key == nullptr || key->findValue(name) == nullptr)
+        return false;
+    record({Change::Kind::removeValue, path, {name, 0, {}}});
+    return true;
+}
+
+bool SandboxRegistry::removeKey(const regtree::Path &path) {
+    if (tree_.find(path) == nullptr)
+        return false;
+    record({Change::Kind::removeKey, path, {}});
+    return true;
+}
+
+bool SandboxRegistry::save() {
+    if (pending_.empty() || root_.empty())
+        return true;
+    FileLock lock(filePath() + ".lock");
+    regtree::Key latest;
+    if (!lock.held() || !load(latest)) {
+        std::cerr << "Registre non enregistre : fichier illisible ou verrou impossible (" << filePath()
+                  << ")\n";
+        return false;
+    }
+    for (const Change &change : pending_)
+        apply(change, latest);
+    if (!replaceAtomically(filePath(), regfile::writeRegFile(latest))) {
+        std::cerr << "Registre non enregistre : ecriture impossible (" << filePath() << ")\n";
+        return false;
+    }
+    pending_.clear();
+    tree_ = std::move(latest);
+    stamp_ = stampOfFile();
+    return true;
+}

@@ -1,0 +1,133 @@
+// Writes the registry tree as a version 5 registry file, the way reg export does.
+#include "platform/reg_file.h"
+
+#include <cstdio>
+
+namespace regfile {
+
+namespace {
+
+using regtree::Key;
+using regtree::Value;
+
+// Hex data lines break once this many characters are written (continued with ",\").
+constexpr std::size_t hexLineLimit = 77;
+
+std::u16string ascii(const char *text) {
+    return std::u16string(text, text + std::char_traits<char>::length(text));
+}
+
+std::u16string escaped(const std::u16string &text) {
+    std::u16string out;
+    for (char16_t c : text) {
+        switch (c) {
+        case u'\\':
+            out += u"\\\\";
+            break;
+        case u'"':
+            out += u"\\\"";
+            break;
+        case u'\n':
+            out += u"\\n";
+            break;
+        case u'\r':
+            out += u"\\r";
+            break;
+        case u'\0':
+            out += u"\\0";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::u16string unitsOf(const regtree::Bytes &data) {
+    std::u16string units;
+    for (std::size_t i = 0; i + 1 < data.size(); i += 2)
+        units += char16_t(data[i] | (data[i + 1] << 8));
+    return units;
+}
+
+// A string value that reads back identically from its quoted form: one NUL at the end, none
+// before, no line breaks.
+bool isPlainString(const Value &value) {
+    if (value.type != 1 || value.data.size() < 2 || value.data.size() % 2 != 0)
+        return false;
+    std::u16string units = unitsOf(value.data);
+    if (units.back() != 0)
+        return false;
+    units.pop_back();
+    return units.find_first_of(std::u16string(u"\0\r\n", 3)) == std::u16string::npos;
+}
+
+std::u16string hexData(const Value &value, std::size_t lineLength) {
+    char buffer[16];
+    if (value.type == 3)
+        std::snprintf(buffer, sizeof buffer, "hex:");
+    else
+        std::snprintf(buffer, sizeof buffer, "hex(%x):", static_cast<unsigned>(value.type));
+    std::u16string out = ascii(buffer);
+    lineLength += out.size();
+    for (std::size_t i = 0; i < value.data.size(); ++i) {
+        std::snprintf(buffer, sizeof buffer, "%02x", value.data[i]);
+        out += ascii(buffer);
+        if (i + 1 == value.data.size())
+            break;
+        out += u',';
+        lineLength += 3;
+        if (lineLength >= hexLineLimit) {
+            out += u"\\\r\n  ";
+            lineLength = 2;
+        }
+    }
+    return out;
+}
+
+std::u16string valueLine(const Value &value) {
+    std::u16string line = value.name.empty() ? u"@=" : u"\"" + escaped(value.name) + u"\"=";
+    if (isPlainString(value)) {
+        std::u16string text = unitsOf(value.data);
+        text.pop_back();
+        line += u"\"" + escaped(text) + u"\"";
+    } else if (value.type == 4 && value.data.size() == 4) {
+        char buffer[16];
+        unsigned number =
+            value.data[0] | (value.data[1] << 8) | (value.data[2] << 16) | (unsigned(value.data[3]) << 24);
+        std::snprintf(buffer, sizeof buffer, "dword:%08x", number);
+        line += ascii(buffer);
+    } else {
+        line += hexData(value, line.size());
+    }
+    return line + u"\r\n";
+}
+
+void writeKey(const Key &key, const std::u16string &path, bool isHive, std::u16string &out) {
+    if (!isHive || !key.values().empty()) {
+        out += u"\r\n[" + path + u"]\r\n";
+        for (const Value &value : key.values())
+            out += valueLine(value);
+    }
+    for (const auto &entry : key.subkeys())
+        writeKey(*entry.second, path + u"\\" + entry.second->name(), false, out);
+}
+
+} // namespace
+
+std::string writeRegFile(const Key &root) {
+    std::u16string text = u"Windows Registry Editor Version 5.00\r\n";
+    for (const auto &hive : root.subkeys())
+        writeKey(*hive.second, hive.second->name(), true, text);
+    text += u"\r\n";
+
+    std::string bytes = "\xFF\xFE";
+    bytes.reserve(2 + text.size() * 2);
+    for (char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
+} // namespace regfile

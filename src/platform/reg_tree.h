@@ -1,0 +1,59 @@
+// An in-memory registry: keys with values and sorted subkeys, names in UTF-16 as Windows keeps
+// them. The Linux layer keeps the sandbox registry in one; registry files load into and save from it.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace regtree {
+
+using Bytes = std::vector<unsigned char>;
+using Path = std::vector<std::u16string>; // hive name first
+
+// Registry names compare without regard to ASCII letter case.
+bool sameName(const std::u16string &a, const std::u16string &b);
+struct NameLess {
+    bool operator()(const std::u16string &a, const std::u16string &b) const;
+};
+
+// Data as Windows stores it: text types in UTF-16LE, usually with their terminating NUL.
+struct Value {
+    std::u16string name; // empty: the default value
+    std::uint32_t type = 0;
+    Bytes data;
+};
+
+class Key {
+public:
+    explicit Key(std::u16string name = {}) : name_(std::move(name)) {}
+
+    const std::u16string &name() const { return name_; }
+    const std::vector<Value> &values() const { return values_; }
+    const std::map<std::u16string, std::unique_ptr<Key>, NameLess> &subkeys() const { return subkeys_; }
+
+    Key *findSubkey(const std::u16string &name) const;
+    Key &makeSubkey(const std::u16string &name); // keeps the case of the first creation
+    bool removeSubkey(const std::u16string &name);
+
+    const Value *findValue(const std::u16string &name) const;
+    void setValue(Value value); // replaces a value of the same name in place, else appends
+    bool removeValue(const std::u16string &name);
+
+    // The key at `path` below this one (empty components skipped), or null.
+    Key *find(const Path &path);
+    Key &make(const Path &path);
+    bool remove(const Path &path); // the key with everything below it
+
+private:
+    std::u16string name_;
+    std::vector<Value> values_;
+    std::map<std::u16string, std::unique_ptr<Key>, NameLess> subkeys_;
+};
+
+// The long hive name for a root name given in any case, long or short ("HKLM"); empty if none.
+std::u16string hiveName(const std::u16string &rootName);
+
+} // namespace regtree

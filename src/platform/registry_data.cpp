@@ -1,0 +1,68 @@
+// Conversion of registry text data between code page 1252 and UTF-16LE, and buffer hand-back.
+#include "platform/registry_data.h"
+
+#include "platform/cp1252.h"
+#include "platform/registry.h"
+
+#include <cstring>
+
+namespace os {
+
+bool isTextType(std::uint32_t type) {
+    return type == regSz || type == regExpandSz || type == regMultiSz;
+}
+
+Bytes dataToStored(std::uint32_t type, const unsigned char *data, std::uint32_t size) {
+    if (data == nullptr || size == 0)
+        return {};
+    if (!isTextType(type))
+        return Bytes(data, data + size);
+    std::u16string wide = u16FromCp1252(std::string_view(reinterpret_cast<const char *>(data), size));
+    Bytes stored;
+    stored.reserve(wide.size() * 2);
+    for (char16_t unit : wide) {
+        stored.push_back(static_cast<unsigned char>(unit & 0xFF));
+        stored.push_back(static_cast<unsigned char>(unit >> 8));
+    }
+    return stored;
+}
+
+Bytes dataFromStored(std::uint32_t type, const Bytes &stored) {
+    if (!isTextType(type))
+        return stored;
+    std::u16string wide;
+    for (std::size_t i = 0; i + 1 < stored.size(); i += 2)
+        wide += char16_t(stored[i] | (stored[i + 1] << 8));
+    std::string narrow = cp1252FromU16(wide);
+    if (stored.size() % 2 != 0)
+        narrow += static_cast<char>(stored.back());
+    return Bytes(narrow.begin(), narrow.end());
+}
+
+unsigned long copyNameOut(const std::string &name, char *buffer, std::uint32_t *length) {
+    if (length == nullptr)
+        return errorInvalidParameter;
+    if (buffer == nullptr || *length < name.size() + 1) {
+        *length = static_cast<std::uint32_t>(name.size());
+        return errorMoreData;
+    }
+    std::memcpy(buffer, name.c_str(), name.size() + 1);
+    *length = static_cast<std::uint32_t>(name.size());
+    return errorSuccess;
+}
+
+unsigned long copyDataOut(const Bytes &data, unsigned char *buffer, std::uint32_t *size) {
+    if (size == nullptr)
+        return buffer == nullptr ? errorSuccess : errorInvalidParameter;
+    std::uint32_t room = *size;
+    *size = static_cast<std::uint32_t>(data.size());
+    if (buffer == nullptr)
+        return errorSuccess;
+    if (room < data.size())
+        return errorMoreData;
+    if (!data.empty())
+        std::memcpy(buffer, data.data(), data.size());
+    return errorSuccess;
+}
+
+} // namespace os
