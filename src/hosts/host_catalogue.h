@@ -1,0 +1,18 @@
+// The host catalogue: the fixed, ordered table of every supported host version, and the
+// per-family facts that the deployment needs (where a host profile keeps its search path).
+#pragma once
+
+#include "hosts/host_version.h"
+
+// 106 host versions followed by the terminator (null displayName). Detection walks the rows in
+// this order. The table never changes and its rows never move: results refer to them by address.
+constexpr int kHostCatalogueSize = 106;
+extern const HostVersion HostCatalogue[kHostCatalogueSize + 1];
+
+// The first row whose display name equals name byte for byte, or null (null name, or no row).
+const HostVersion *findHostVersion(const char *name);
+
+// Section of a host profile that holds the support-file search path, and the value holding it;
+// null for IntelliCAD, NoHost and any unknown family.
+const char *searchPathSection(HostFamily family);
+const char *searchPathValue(HostFamily family);
