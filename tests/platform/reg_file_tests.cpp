@@ -21,7 +21,9 @@ std::string wide(const std::string &text) {
     return bytes;
 }
 
-Bytes bytesOf(const std::string &text) { return Bytes(text.begin(), text.end()); }
+Bytes bytesOf(const std::string &text) {
+    return Bytes(text.begin(), text.end());
+}
 
 const regtree::Value *valueAt(Key &root, const regtree::Path &path, const std::u16string &name) {
     Key *key = root.find(path);
@@ -40,20 +42,22 @@ TEST(RegFileWriter, WritesVersion5WithSortedKeysAndContinuedHexLines) {
     root.make({u"HKEY_LOCAL_MACHINE", u"SOFTWARE", u"b"});
     root.make({u"HKEY_LOCAL_MACHINE", u"SOFTWARE", u"A"});
 
-    std::string expected = "\xFF\xFE" + wide("Windows Registry Editor Version 5.00\r\n"
-                                             "\r\n[HKEY_CURRENT_USER\\Software]\r\n"
-                                             "\r\n[HKEY_CURRENT_USER\\Software\\Demo]\r\n"
-                                             "\"String\"=\"a\\\\b\\\"c\"\r\n"
-                                             "\"DWORD\"=dword:00000100\r\n"
-                                             "@=hex:01,00,ff\r\n"
-                                             "\"Lines\"=hex(1):61,00,0a,00,62,00,00,00\r\n"
-                                             "\"Long\"=hex(b):ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,\\\r\n"
-                                             "  ab,ab,ab,ab,ab,ab,ab,ab,ab\r\n"
-                                             "\"Empty\"=hex(2):\r\n"
-                                             "\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\r\n"
-                                             "\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\r\n"
-                                             "\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\b]\r\n"
-                                             "\r\n");
+    std::string expected =
+        "\xFF\xFE" +
+        wide("Windows Registry Editor Version 5.00\r\n"
+             "\r\n[HKEY_CURRENT_USER\\Software]\r\n"
+             "\r\n[HKEY_CURRENT_USER\\Software\\Demo]\r\n"
+             "\"String\"=\"a\\\\b\\\"c\"\r\n"
+             "\"DWORD\"=dword:00000100\r\n"
+             "@=hex:01,00,ff\r\n"
+             "\"Lines\"=hex(1):61,00,0a,00,62,00,00,00\r\n"
+             "\"Long\"=hex(b):ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,ab,\\\r\n"
+             "  ab,ab,ab,ab,ab,ab,ab,ab,ab\r\n"
+             "\"Empty\"=hex(2):\r\n"
+             "\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\r\n"
+             "\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\r\n"
+             "\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\b]\r\n"
+             "\r\n");
     EXPECT_EQ(regfile::writeRegFile(root), expected);
 }
 
@@ -66,7 +70,7 @@ TEST(RegFileReader, ReadsEveryEncodingAndValueType) {
                        "\"Other\"=hex(1234):\r\n";
     for (int encoding = 0; encoding < 3; ++encoding) {
         SCOPED_TRACE(encoding);
-        std::string content = encoding == 0   ? "\xFF\xFE" + wide("Windows Registry Editor Version 5.00" + body)
+        std::string content = encoding == 0 ? "\xFF\xFE" + wide("Windows Registry Editor Version 5.00" + body)
                               : encoding == 1 ? "\xEF\xBB\xBFWindows Registry Editor Version 5.00" + body
                                               : "  Windows Registry Editor Version 5.00" + body;
         Key root;
@@ -98,10 +102,10 @@ TEST(RegFileReader, Regedit4IsCodePage1252WithEightBitStrings) {
 TEST(RegFileReader, ContinuationLinesSkipBlankAndCommentLines) {
     std::string content = "Windows Registry Editor Version 5.00\r\n[HKEY_USERS\\X]\r\n"
                           "\"A\"=hex:01,02,\\\r\n  03,\\\r\n\r\n; note\r\n  04\r\n"
-                          "\"B\"=hex:01,0\\\r\n"  // a byte split over two lines
+                          "\"B\"=hex:01,0\\\r\n" // a byte split over two lines
                           "2\r\n"
                           "\"C\"=hex:05,\\\r\n"
-                          "\"D\"=dword:2\r\n";    // ends C's data: C is rejected, D still read
+                          "\"D\"=dword:2\r\n"; // ends C's data: C is rejected, D still read
     Key root;
     testing::internal::CaptureStderr();
     ASSERT_TRUE(regfile::readRegFile(content, root, "test.reg"));

@@ -15,6 +15,7 @@ struct os::RegistryKeyObject {
     regtree::Path path;   // hive first, the 32-bit view already resolved
     std::uint32_t view;   // keyWow64_32Key or keyWow64_64Key
     bool written = false; // saved when flushed or closed
+    bool canWrite = true; // opened with the right to set values
 };
 
 namespace os {
@@ -23,6 +24,7 @@ namespace {
 
 constexpr std::uint32_t viewBits = keyWow64_32Key | keyWow64_64Key;
 constexpr std::uint32_t writeBits = 0x0006; // set value, create subkey
+constexpr std::size_t longestKeyName = 255;
 
 std::set<HKey> &liveHandles() {
     static auto *handles = new std::set<HKey>; // outlives the static objects that close keys at exit
@@ -47,7 +49,7 @@ const char16_t *predefinedHive(HKey key) {
 // the handle is not a key.
 bool describe(HKey key, RegistryKeyObject &out) {
     if (const char16_t *hive = predefinedHive(key)) {
-        out = {{hive}, keyWow64_64Key, false};
+        out = {{hive}, keyWow64_64Key, false, true};
         return true;
     }
     if (liveHandles().count(key) == 0)
@@ -68,7 +70,8 @@ bool mayWrite(const regtree::Path &path) {
 // parent\subKey, components split at '\' (empty ones skipped), seen from the view the access asks
 // for or else the parent's.
 RegistryKeyObject childOf(const RegistryKeyObject &parent, const char *subKey, std::uint32_t access) {
-    RegistryKeyObject child{parent.path, access & viewBits ? access & viewBits : parent.view, false};
+    RegistryKeyObject child{parent.path, access & viewBits ? access & viewBits : parent.view, false,
+                            (access & writeBits) != 0};
     std::u16string rest = u16FromCp1252(subKey == nullptr ? "" : subKey);
     for (std::size_t start = 0; start <= rest.size();) {
         std::size_t end = std::min(rest.find(u'\\', start), rest.size());
@@ -84,6 +87,13 @@ RegistryKeyObject childOf(const RegistryKeyObject &parent, const char *subKey, s
     if (redirected)
         path.insert(path.begin() + 2, u"Wow6432Node");
     return child;
+}
+
+bool namesFit(const regtree::Path &path) {
+    for (const std::u16string &name : path)
+        if (name.size() > longestKeyName)
+            return false;
+    return true;
 }
 
 // The tree key of a handle: a hive always exists, even before it holds anything.
@@ -117,6 +127,8 @@ unsigned long regOpenKeyEx(HKey parent, const char *subKey, std::uint32_t access
         return errorInvalidHandle;
     SandboxRegistry::instance().refresh();
     RegistryKeyObject child = childOf(parentObject, subKey, access);
+    if (!namesFit(child.path))
+        return errorInvalidParameter;
     if (keyOf(child) == nullptr)
         return errorFileNotFound;
     if ((access & writeBits) != 0 && !mayWrite(child.path))
@@ -135,6 +147,8 @@ unsigned long regCreateKeyEx(HKey parent, const char *subKey, std::uint32_t acce
         return errorInvalidHandle;
     SandboxRegistry::instance().refresh();
     RegistryKeyObject child = childOf(parentObject, subKey, access);
+    if (!namesFit(child.path))
+        return errorInvalidParameter;
     if (!mayWrite(child.path))
         return errorAccessDenied;
     if (keyOf(child) == nullptr) {
@@ -215,7 +229,7 @@ unsigned long regSetValueEx(HKey key, const char *name, std::uint32_t type, cons
     RegistryKeyObject object;
     if (!describe(key, object))
         return errorInvalidHandle;
-    if (!mayWrite(object.path))
+    if (!object.canWrite || !mayWrite(object.path))
         return errorAccessDenied;
     if (keyOf(object) == nullptr)
         return errorFileNotFound;
@@ -230,7 +244,7 @@ unsigned long regDeleteValue(HKey key, const char *name) {
     RegistryKeyObject object;
     if (!describe(key, object))
         return errorInvalidHandle;
-    if (!mayWrite(object.path))
+    if (!object.canWrite || !mayWrite(object.path))
         return errorAccessDenied;
     if (!SandboxRegistry::instance().removeValue(object.path, u16FromCp1252(name ? name : "")))
         return errorFileNotFound;

@@ -1,0 +1,270 @@
+// RegistryKey: opening by path or below a parent, reading and writing values, listing subkeys.
+#include "registry/registry_key.h"
+
+#include "core/heap_copy.h"
+#include "core/param_node.h"
+#include "core/text_functions.h"
+#include "core/text_string.h"
+#include "install/diagnostic_stream.h"
+#include "registry/registry_path.h"
+#include "registry/registry_view.h"
+#include "registry/value_encoding.h"
+
+#include <cstring>
+#include <vector>
+
+RegistryKey RegistryKey::ClassesRoot(0);
+RegistryKey RegistryKey::Users(1);
+RegistryKey RegistryKey::LocalMachine(2);
+RegistryKey RegistryKey::CurrentUser(3);
+RegistryKey RegistryKey::ProductMachine(4);
+RegistryKey RegistryKey::ProductUser(5);
+
+namespace {
+
+constexpr std::uint32_t readAccess = os::keyRead;
+constexpr std::uint32_t readWriteAccess = os::keyReadWrite;
+
+// The components the product roots put before their children's paths: Software, the publisher,
+// the product name (empty, yet a component) and the version.
+const char *const productComponents[] = {"Software", "Corvanth", "", "1.0"};
+
+// Buffer sizes when the key's counts cannot be asked.
+constexpr std::uint32_t defaultNameSize = 100;
+constexpr std::uint32_t defaultDataSize = 500;
+
+void report(const char *line) {
+    diagnosticStream().write(line);
+    diagnosticStream().put('\n');
+}
+
+void joinComponent(TextString &path, const char *component, bool &first) {
+    if (!first)
+        path.AppendChar('\\');
+    path.Append(component);
+    first = false;
+}
+
+} // namespace
+
+void RegistryKey::becomeRoot(int index) {
+    static const os::HKey predefined[] = {os::hkeyClassesRoot, os::hkeyUsers,        os::hkeyLocalMachine,
+                                          os::hkeyCurrentUser, os::hkeyLocalMachine, os::hkeyCurrentUser};
+    rootIndex = index >= 0 && index <= 5 ? index : 3;
+    rootHandle = predefined[rootIndex];
+    isOpen = true;
+}
+
+const char *RegistryKey::openPath(const char *pathText, bool create) {
+    reset();
+    if (pathText == nullptr)
+        return nullptr;
+    std::size_t rootLength = std::strcspn(pathText, "/\\");
+    if (rootLength > maxRegistryRootLength)
+        return nullptr;
+    RegistryKey *root = registryRootNamed(pathText, rootLength);
+    const char *rest = pathText[rootLength] != '\0' ? pathText + rootLength + 1 : nullptr;
+    if (root == nullptr || (rest != nullptr && std::strlen(rest) > maxRegistryPathLength))
+        return nullptr;
+    return openChild(root, create ? 1 : 0, rest);
+}
+
+const char *RegistryKey::openChild(const RegistryKey *parent, int create, const char *part1,
+                                   const char *part2, const char *part3, const char *part4) {
+    reset();
+    if (parent == nullptr) {
+        becomeRoot(create);
+        return nullptr;
+    }
+    rootIndex = -1;
+    rootHandle = parent->rootHandle;
+
+    TextString full;
+    bool first = true;
+    if (parent->rootIndex == 4 || parent->rootIndex == 5)
+        for (const char *component : productComponents)
+            joinComponent(full, component, first);
+    if (parent->path != nullptr)
+        joinComponent(full, parent->path, first);
+    for (const char *part : {part1, part2, part3, part4})
+        if (part != nullptr)
+            joinComponent(full, part, first);
+    full.ReplaceChar('/', '\\');
+    path = DupBytes(full.CStr(), 0);
+
+    if (std::strlen(path) > maxRegistryPathLength)
+        return path; // too long to name a key: stays closed
+    std::uint32_t access = (writable ? readWriteAccess : readAccess) | registryViewAccess();
+    unsigned long result;
+    if (create != 0) {
+        result = os::regCreateKeyEx(rootHandle, path, access, &handle, nullptr);
+        if (result != os::errorSuccess)
+            report("Erreur de creation du registre");
+    } else {
+        result = os::regOpenKeyEx(rootHandle, path, access, &handle);
+    }
+    isOpen = result == os::errorSuccess;
+    if (!isOpen)
+        handle = nullptr;
+    return path;
+}
+
+NodeList RegistryKey::readValues(bool refresh, bool encode) {
+    if (!hasHandle() || (values != nullptr && !refresh))
+        return values;
+    freeValues();
+    bool counted = queryInfo();
+    std::vector<char> name((counted ? maxValueNameLength : defaultNameSize) + 1);
+    std::vector<unsigned char> data((counted ? maxValueDataLength : defaultDataSize) + 1);
+    for (std::uint32_t index = 0;; ++index) {
+        std::uint32_t nameLength = static_cast<std::uint32_t>(name.size());
+        std::uint32_t dataSize = static_cast<std::uint32_t>(data.size() - 1); // room for a NUL
+        std::uint32_t type = 0;
+        unsigned long result =
+            os::regEnumValue(handle, index, name.data(), &nameLength, &type, data.data(), &dataSize);
+        if (result == os::errorNoMoreItems)
+            break;
+        if (result != os::errorSuccess) {
+            report("Erreur de lecture du registre");
+            break;
+        }
+        data[dataSize] = 0;
+        ParamNode *node = decodeRegistryValue(name.data(), type, data.data(), dataSize, encode);
+        if (node == nullptr)
+            continue;
+        NodeCell *cell = values;
+        while (cell != nullptr && !StrEqual(ParamNodeOf(cell)->Name(), node->Name()))
+            cell = cell->next;
+        if (cell != nullptr) {
+            delete ParamNodeOf(cell);
+            cell->item = node;
+        } else {
+            ListPushFront(values, node);
+        }
+    }
+    return values;
+}
+
+const char *RegistryKey::readValue(const char *name, bool refresh, bool encode) {
+    ParamNode *node = FindInList(readValues(refresh, encode), name);
+    return node != nullptr ? node->Value() : nullptr;
+}
+
+NodeList RegistryKey::subkeyNames(bool refresh, bool detach) {
+    if (!isOpen)
+        return nullptr;
+    if (hasHandle() && (subkeys == nullptr || refresh)) {
+        freeNames(subkeys);
+        bool counted = queryInfo();
+        std::vector<char> name((counted ? maxSubkeyNameLength : defaultNameSize) + 1);
+        for (std::uint32_t index = 0;; ++index) {
+            std::uint32_t nameLength = static_cast<std::uint32_t>(name.size());
+            unsigned long result = os::regEnumKeyEx(handle, index, name.data(), &nameLength);
+            if (result == os::errorNoMoreItems)
+                break;
+            if (result != os::errorSuccess) {
+                report("Erreur de parcours du registre");
+                break;
+            }
+            ListPushFront(subkeys, DupBytes(name.data(), 0));
+        }
+    }
+    NodeList names = subkeys;
+    if (detach)
+        subkeys = nullptr;
+    return names;
+}
+
+void RegistryKey::freeNames(NodeList &names) {
+    while (names != nullptr) {
+        NodeCell *cell = names;
+        names = cell->next;
+        char *name = static_cast<char *>(cell->item);
+        FreeHeapCopy(name);
+        delete cell;
+    }
+}
+
+bool RegistryKey::writeValues(NodeList nodes, bool numbersAsDword) {
+    if (!hasHandle())
+        return false;
+    freeValues();
+    bool allWritten = true;
+    for (NodeCell *cell = nodes; cell != nullptr; cell = cell->next) {
+        const ParamNode &node = *ParamNodeOf(cell);
+        RegistryData data;
+        if (node.Value() == nullptr || !encodeRegistryValue(node, numbersAsDword, data))
+            continue;
+        unsigned long result = os::regSetValueEx(handle, node.Name(), data.type, data.bytes.data(),
+                                                 static_cast<std::uint32_t>(data.bytes.size()));
+        if (result != os::errorSuccess) {
+            TextString line("Erreur d'ecriture dans le registre (");
+            line.Append(node.Name());
+            line.Append(" dans ");
+            line.Append(path);
+            line.Append(")");
+            report(line.CStr());
+            allWritten = false;
+        }
+    }
+    return allWritten;
+}
+
+bool RegistryKey::writeValue(const char *name, const char *text, bool numbersAsDword) {
+    ParamNode node(name, text);
+    NodeCell cell{nullptr, &node};
+    return writeValues(&cell, numbersAsDword);
+}
+
+bool RegistryKey::writeIntValue(const char *name, int number, bool numbersAsDword) {
+    ParamNode node(name, number);
+    NodeCell cell{nullptr, &node};
+    return writeValues(&cell, numbersAsDword);
+}
+
+bool RegistryKey::queryInfo() {
+    maxValueNameLength = maxValueDataLength = subkeyCount = valueCount = maxSubkeyNameLength = 0;
+    if (!hasHandle())
+        return false;
+    unsigned long result = os::regQueryInfoKey(handle, &subkeyCount, &maxSubkeyNameLength, &valueCount,
+                                               &maxValueNameLength, &maxValueDataLength);
+    if (result == os::errorSuccess)
+        return true;
+    report("Erreur d'info au registre");
+    maxValueNameLength = maxValueDataLength = subkeyCount = valueCount = maxSubkeyNameLength = 0;
+    return false;
+}
+
+bool RegistryKey::flush() {
+    if (!hasHandle())
+        return false;
+    if (os::regFlushKey(handle) == os::errorSuccess)
+        return true;
+    report("Erreur de flush du registre");
+    return false;
+}
+
+void RegistryKey::close() {
+    if (handle != nullptr)
+        os::regCloseKey(handle);
+    handle = nullptr;
+    isOpen = false;
+}
+
+void RegistryKey::reset() {
+    close();
+    FreeHeapCopy(path);
+    freeValues();
+    freeNames(subkeys);
+    maxValueNameLength = maxValueDataLength = subkeyCount = valueCount = maxSubkeyNameLength = 0;
+}
+
+bool RegistryKey::setWritable(bool value) {
+    bool previous = writable;
+    writable = value;
+    return previous;
+}
+
+void RegistryKey::freeValues() {
+    ListClear<ParamNode>(values);
+}
