@@ -268,3 +268,7 @@ bool RegistryKey::setWritable(bool value) {
 void RegistryKey::freeValues() {
     ListClear<ParamNode>(values);
 }
+
+const char *productPublisher() {
+    return productComponents[1];
+}

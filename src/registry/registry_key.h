@@ -89,3 +89,6 @@ private:
     std::uint32_t maxSubkeyNameLength = 0;
     bool writable = false;
 };
+
+// The publisher named in the product roots' paths ("Corvanth").
+const char *productPublisher();
