@@ -1,0 +1,46 @@
+// The shell folder service of Windows, SHGetFolderPathW taken from "shell32.dll" at run time:
+// systems without it leave the program to the registry's folder values.
+#include "platform/shell_folder_service.h"
+
+#include "platform/out_buffer.h"
+#include "platform/win32/codepage.h"
+
+#include <windows.h>
+
+namespace os {
+
+namespace {
+
+using GetFolderPathFunction = HRESULT(WINAPI *)(HWND, int, HANDLE, DWORD, LPWSTR);
+
+// Looked up once; null when the system has no such service.
+GetFolderPathFunction folderPathService() {
+    static const GetFolderPathFunction service = [] {
+        HMODULE shell = GetModuleHandleW(L"shell32.dll");
+        if (shell == nullptr)
+            shell = LoadLibraryW(L"shell32.dll");
+        if (shell == nullptr)
+            return GetFolderPathFunction(nullptr);
+        return reinterpret_cast<GetFolderPathFunction>(
+            reinterpret_cast<void (*)()>(GetProcAddress(shell, "SHGetFolderPathW")));
+    }();
+    return service;
+}
+
+} // namespace
+
+long shGetFolderPath(int csidl, char *path, unsigned long size) {
+    if (size > 0)
+        path[0] = '\0';
+    GetFolderPathFunction service = folderPathService();
+    if (service == nullptr)
+        return shellServiceMissing;
+    wchar_t folder[MAX_PATH] = {};
+    HRESULT result = service(nullptr, csidl, nullptr, 0, folder);
+    if (result != S_OK)
+        return result == S_FALSE ? shellFolderNotFound : result;
+    unsigned long needed = copyWhole(cp1252FromUtf16(folder), path, size);
+    return needed <= size ? shellFolderFound : shellFolderNotFound;
+}
+
+} // namespace os
