@@ -1,0 +1,119 @@
+// Registry-backed settings: the process-wide list, and moving each setting between its variable
+// and its registry value.
+#include "registry/registry_setting.h"
+
+#include "core/heap_copy.h"
+#include "install/diagnostic_stream.h"
+#include "registry/registry_key.h"
+
+#include <climits>
+#include <cstdio>
+
+namespace {
+
+// Constant-initialised, so settings built before any code runs find it ready.
+NodeList settingsList = nullptr;
+
+void unlink(NodeList &list, const void *item) {
+    for (NodeList *link = &list; *link; link = &(*link)->next) {
+        if ((*link)->item == item) {
+            NodeCell *cell = *link;
+            *link = cell->next;
+            delete cell;
+            return;
+        }
+    }
+}
+
+// An optional sign and the digits after it, up to the first other character; 0 when the text does
+// not start with a number. Values beyond 32 bits stop at the nearest limit.
+int32_t decimalValue(const char *text) {
+    bool negative = *text == '-';
+    if (*text == '-' || *text == '+')
+        ++text;
+    long long magnitude = 0;
+    for (; *text >= '0' && *text <= '9'; ++text) {
+        magnitude = magnitude * 10 + (*text - '0');
+        if (magnitude > static_cast<long long>(INT_MAX) + 1)
+            magnitude = static_cast<long long>(INT_MAX) + 1;
+    }
+    long long value = negative ? -magnitude : magnitude;
+    return static_cast<int32_t>(value > INT_MAX ? INT_MAX : value);
+}
+
+} // namespace
+
+RegistrySetting::RegistrySetting(const RegistryKey *root, int32_t persistent, int32_t *variable,
+                                 const char *valueName, const char *keyPart1, const char *keyPart2,
+                                 const char *keyPart3)
+    : RegistrySetting(root, persistent, integerKind, variable, valueName, keyPart1, keyPart2, keyPart3) {}
+
+RegistrySetting::RegistrySetting(const RegistryKey *root, int32_t persistent, TextString *variable,
+                                 const char *valueName, const char *keyPart1, const char *keyPart2,
+                                 const char *keyPart3)
+    : RegistrySetting(root, persistent, textKind, variable, valueName, keyPart1, keyPart2, keyPart3) {}
+
+RegistrySetting::RegistrySetting(const RegistryKey *root, int32_t persistent, int32_t kind, void *variable,
+                                 const char *valueName, const char *keyPart1, const char *keyPart2,
+                                 const char *keyPart3)
+    : kind(kind), variable(variable), valueName(DupBytes(valueName, 0)), persistent(persistent),
+      keyPart1(DupBytes(keyPart1, 0)), keyPart2(DupBytes(keyPart2, 0)), keyPart3(DupBytes(keyPart3, 0)),
+      root(root) {
+    ListPushFront(settingsList, this);
+}
+
+RegistrySetting::~RegistrySetting() {
+    unlink(settingsList, this);
+    FreeHeapCopy(valueName);
+    FreeHeapCopy(keyPart1);
+    FreeHeapCopy(keyPart2);
+    FreeHeapCopy(keyPart3);
+}
+
+void RegistrySetting::load() {
+    if (persistent != 1)
+        return;
+    RegistryKey key;
+    key.openChild(root, true, keyPart1, keyPart2, keyPart3);
+    if (const char *text = key.readValue(valueName, false, false)) {
+        if (kind == integerKind)
+            *static_cast<int32_t *>(variable) = decimalValue(text);
+        else
+            static_cast<TextString *>(variable)->Assign(text);
+    }
+    key.reset();
+}
+
+void RegistrySetting::save() {
+    if (persistent != 1)
+        return;
+    RegistryKey key;
+    key.setWritable(true);
+    char number[16];
+    const char *text = number;
+    if (kind == integerKind)
+        std::snprintf(number, sizeof number, "%d", static_cast<int>(*static_cast<int32_t *>(variable)));
+    else
+        text = static_cast<TextString *>(variable)->CStr();
+    key.openChild(root, true, keyPart1, keyPart2, keyPart3);
+    key.writeValue(valueName, text, false);
+    key.reset();
+}
+
+NodeList registrySettings() {
+    return settingsList;
+}
+
+bool loadRegistrySettings() {
+    diagnosticStream().write("Lecture du registre...\n");
+    for (NodeCell *cell = settingsList; cell; cell = cell->next)
+        static_cast<RegistrySetting *>(cell->item)->load();
+    return true;
+}
+
+bool saveRegistrySettings() {
+    diagnosticStream().write("Ecriture dans le registre...\n");
+    for (NodeCell *cell = settingsList; cell; cell = cell->next)
+        static_cast<RegistrySetting *>(cell->item)->save();
+    return true;
+}
