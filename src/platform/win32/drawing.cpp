@@ -1,0 +1,54 @@
+// Bitmap drawing on Windows: GDI palettes and StretchDIBits.
+#include "platform/drawing.h"
+
+#include <windows.h>
+
+#include <cstddef>
+#include <cstring>
+#include <vector>
+
+namespace os {
+
+static_assert(sizeof(PaletteColour) == sizeof(PALETTEENTRY), "a palette entry is red, green, blue, flags");
+
+Palette createPalette(const PaletteColour *entries, int count) {
+    if (entries == nullptr || count <= 0 || count > 0xFFFF)
+        return nullptr;
+    std::size_t entriesOffset = offsetof(LOGPALETTE, palPalEntry);
+    std::vector<unsigned char> buffer(entriesOffset + sizeof(PALETTEENTRY) * static_cast<std::size_t>(count));
+    LOGPALETTE header{};
+    header.palVersion = 0x300;
+    header.palNumEntries = static_cast<WORD>(count);
+    std::memcpy(buffer.data(), &header, entriesOffset);
+    std::memcpy(buffer.data() + entriesOffset, entries,
+                sizeof(PALETTEENTRY) * static_cast<std::size_t>(count));
+    return reinterpret_cast<Palette>(CreatePalette(reinterpret_cast<const LOGPALETTE *>(buffer.data())));
+}
+
+int getPaletteEntries(Palette palette, int start, int count, PaletteColour *out) {
+    if (palette == nullptr || out == nullptr || start < 0 || count <= 0)
+        return 0;
+    return static_cast<int>(GetPaletteEntries(reinterpret_cast<HPALETTE>(palette), static_cast<UINT>(start),
+                                              static_cast<UINT>(count),
+                                              reinterpret_cast<PALETTEENTRY *>(out)));
+}
+
+void deletePalette(Palette palette) {
+    if (palette != nullptr)
+        DeleteObject(reinterpret_cast<HPALETTE>(palette));
+}
+
+Palette selectPalette(DeviceContext context, Palette palette, bool forceBackground) {
+    return reinterpret_cast<Palette>(
+        SelectPalette(reinterpret_cast<HDC>(context), reinterpret_cast<HPALETTE>(palette), forceBackground));
+}
+
+int stretchDIBits(DeviceContext context, int destLeft, int destTop, int destWidth, int destHeight,
+                  int sourceLeft, int sourceTop, int sourceWidth, int sourceHeight, const void *bits,
+                  const void *info) {
+    return StretchDIBits(reinterpret_cast<HDC>(context), destLeft, destTop, destWidth, destHeight, sourceLeft,
+                         sourceTop, sourceWidth, sourceHeight, bits, static_cast<const BITMAPINFO *>(info),
+                         DIB_RGB_COLORS, SRCCOPY);
+}
+
+} // namespace os
