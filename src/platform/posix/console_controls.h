@@ -1,0 +1,95 @@
+// The controls of the console dialog: in-memory windows holding what Win32 controls hold (text,
+// state, entries, selection), for the console dialog to print.
+#pragma once
+
+#include "platform/controls.h"
+
+#include <string>
+#include <vector>
+
+namespace os {
+
+// The Window part of every console control. Sizes are counted in characters.
+template <class Interface> class ConsoleWindow : public Interface {
+public:
+    explicit ConsoleWindow(const char *text) : text(text != nullptr ? text : "") {}
+
+    Box GetBox(bool) const override { return box; }
+    void MoveToBox(const Box &newBox, bool) override { box = newBox; }
+    void SetText(const char *newText) override { text = newText != nullptr ? newText : ""; }
+    std::string GetText() const override { return text; }
+    void Enable(bool enable) override { enabled = enable; }
+    bool IsEnabled() const override { return enabled; }
+    void Show(bool show) override { visible = show; }
+    bool IsVisible() const override { return visible; }
+    int32_t GetTextExtent(const char *measured) const override {
+        return measured != nullptr ? static_cast<int32_t>(std::char_traits<char>::length(measured)) : 0;
+    }
+    void Redraw() override {}
+
+private:
+    std::string text;
+    bool enabled = true;
+    bool visible = true;
+    Box box{0, 0, 0, 0};
+};
+
+class ConsoleButton : public ConsoleWindow<Button> {
+public:
+    using ConsoleWindow::ConsoleWindow;
+    void SetIcon(int) override {}
+};
+
+class ConsoleCheckBox : public ConsoleWindow<CheckBox> {
+public:
+    using ConsoleWindow::ConsoleWindow;
+    int GetCheck() const override { return check; }
+    void SetCheck(int value) override { check = value != 0 ? 1 : 0; }
+
+private:
+    int check = 0;
+};
+
+// The entries of a console list box or combo box. A sorted list orders its entries as Windows
+// roughly does: letters without regard to case or accents first, then the character codes.
+template <class Interface> class ConsoleEntries : public ConsoleWindow<Interface> {
+public:
+    explicit ConsoleEntries(bool sorted) : ConsoleWindow<Interface>(""), sorted(sorted) {}
+
+    void ResetContent() override {
+        entries.clear();
+        selection = -1;
+    }
+    int AddString(const char *text) override;
+    int GetCount() const override { return static_cast<int>(entries.size()); }
+    std::string GetItemText(int index) const override { return valid(index) ? entries[index].text : ""; }
+    void SetItemData(int index, intptr_t data) override {
+        if (valid(index))
+            entries[index].data = data;
+    }
+    intptr_t GetItemData(int index) const override { return valid(index) ? entries[index].data : 0; }
+    int GetCurSel() const override { return selection; }
+    void SetCurSel(int index) override { selection = valid(index) ? index : -1; }
+    int SelectString(const char *prefix) override;
+
+private:
+    struct Entry {
+        std::string text;
+        intptr_t data;
+    };
+    bool valid(int index) const { return index >= 0 && index < GetCount(); }
+
+    std::vector<Entry> entries;
+    int selection = -1;
+    bool sorted;
+};
+
+class ConsoleListBox : public ConsoleEntries<ListBox> {
+public:
+    using ConsoleEntries::ConsoleEntries;
+    void SetHorizontalExtent(int32_t) override {}
+};
+
+using ConsoleComboBox = ConsoleEntries<ComboBox>;
+
+} // namespace os

@@ -1,0 +1,159 @@
+// Modal dialogs on Windows: the dialog templates of the program's resources, run by
+// DialogBoxParamW, with the handler called from the dialog procedure.
+#include "platform/dialog.h"
+
+#include "platform/win32/dialog_controls.h"
+
+#include <commctrl.h>
+
+#include <map>
+#include <memory>
+
+namespace os {
+
+namespace {
+
+std::unique_ptr<Window> makeControl(HWND control) {
+    switch (controlClassOf(control)) {
+    case ControlClass::Button:
+        return std::make_unique<Win32Button>(control);
+    case ControlClass::CheckBox:
+        return std::make_unique<Win32CheckBox>(control);
+    case ControlClass::ListBox:
+        return std::make_unique<Win32ListBox>(control);
+    case ControlClass::ComboBox:
+        return std::make_unique<Win32ComboBox>(control);
+    case ControlClass::Edit:
+    case ControlClass::Other:
+        break;
+    }
+    return std::make_unique<Win32Window<Window>>(control);
+}
+
+HICON loadIcon(int iconId, int sizeMetric) {
+    int size = GetSystemMetrics(sizeMetric);
+    return static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, LR_SHARED));
+}
+
+class Win32Dialog : public Win32Window<DialogWindow> {
+public:
+    using Win32Window::Win32Window;
+
+    Window *Control(int id) override {
+        auto found = controls.find(id);
+        if (found != controls.end())
+            return found->second.get();
+        HWND control = GetDlgItem(handle, id);
+        if (control == nullptr)
+            return nullptr;
+        return controls.emplace(id, makeControl(control)).first->second.get();
+    }
+    Box ToClient(const Box &screenBox) const override {
+        POINT corners[2] = {{screenBox.left, screenBox.top}, {screenBox.right, screenBox.bottom}};
+        MapWindowPoints(nullptr, handle, corners, 2);
+        return Box{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+    }
+    void SetForeground() override { SetForegroundWindow(handle); }
+    void BringForward() override {
+        SetForegroundWindow(handle);
+        SetActiveWindow(handle);
+        SetFocus(handle);
+        BringWindowToTop(handle);
+    }
+    void SetIcon(int iconId) override {
+        send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(loadIcon(iconId, SM_CXICON)));
+        send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(loadIcon(iconId, SM_CXSMICON)));
+    }
+    void EndDialog(int result) override { ::EndDialog(handle, result); }
+
+private:
+    std::map<int, std::unique_ptr<Window>> controls;
+};
+
+// One running dialog: its handler and, from WM_INITDIALOG on, its window.
+struct Session {
+    DialogHandler &handler;
+    std::unique_ptr<Win32Dialog> dialog;
+};
+
+// The event a control's notification code means here; false for the others.
+bool eventOf(HWND control, UINT code, ControlEvent &event) {
+    switch (controlClassOf(control)) {
+    case ControlClass::Button:
+    case ControlClass::CheckBox:
+        event = ControlEvent::Clicked;
+        return code == BN_CLICKED;
+    case ControlClass::Edit:
+        event = ControlEvent::Changed;
+        return code == EN_CHANGE;
+    case ControlClass::ListBox:
+        event = code == LBN_DBLCLK ? ControlEvent::DoubleClicked : ControlEvent::SelectionChanged;
+        return code == LBN_DBLCLK || code == LBN_SELCHANGE;
+    case ControlClass::ComboBox:
+        event = ControlEvent::SelectionChanged;
+        return code == CBN_SELCHANGE;
+    case ControlClass::Other:
+        break;
+    }
+    return false;
+}
+
+void command(Session &session, WPARAM wParam, LPARAM lParam) {
+    int id = LOWORD(wParam);
+    UINT code = HIWORD(wParam);
+    ControlEvent event;
+    if (id == IDOK && code == BN_CLICKED)
+        session.handler.OnOK(*session.dialog);
+    else if (id == IDCANCEL && code == BN_CLICKED)
+        session.handler.OnCancel(*session.dialog);
+    else if (lParam != 0 && eventOf(reinterpret_cast<HWND>(lParam), code, event))
+        session.handler.OnCommand(*session.dialog, id, event);
+}
+
+INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        Session &session = *reinterpret_cast<Session *>(lParam);
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        session.dialog = std::make_unique<Win32Dialog>(window);
+        return session.handler.OnInitDialog(*session.dialog) ? TRUE : FALSE;
+    }
+    auto *session = reinterpret_cast<Session *>(GetWindowLongPtrW(window, DWLP_USER));
+    if (session == nullptr || session->dialog == nullptr)
+        return FALSE;
+    switch (message) {
+    case WM_COMMAND:
+        command(*session, wParam, lParam);
+        return TRUE;
+    case WM_SIZE:
+        session->handler.OnSize(*session->dialog);
+        return FALSE;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC context = BeginPaint(window, &paint);
+        SetBkMode(context, TRANSPARENT);
+        session->handler.OnPaint(*session->dialog, reinterpret_cast<DeviceContext>(context));
+        EndPaint(window, &paint);
+        return TRUE;
+    }
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+int runModalDialog(int templateId, DialogHandler &handler) {
+    INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&classes);
+    Session session{handler, nullptr};
+    INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), nullptr,
+                                     dialogProcedure, reinterpret_cast<LPARAM>(&session));
+    return static_cast<int>(result);
+}
+
+void beep(unsigned long frequency, unsigned long duration) {
+    Beep(frequency, duration);
+}
+
+} // namespace os

@@ -1,0 +1,194 @@
+// The choice dialog with fake controls: items, live filter, preselection, the chosen text in
+// each result mode, and ChooseFromList around it.
+#include "core/param_node.h"
+#include "platform/resource_ids.h"
+#include "widgets/choice_dialog.h"
+#include "widgets/fake_dialog.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+NodeList makeList(std::initializer_list<std::pair<const char *, const char *>> pairs) {
+    NodeList list = nullptr;
+    for (const auto &pair : pairs)
+        ListPushBack(list, new ParamNode(pair.first, pair.second));
+    return list;
+}
+
+class ChoiceDialogTest : public ::testing::Test {
+protected:
+    void TearDown() override { ListClear<ParamNode>(list); }
+
+    // Opens a ChoiceDialog on list in a fake dialog.
+    void open(ChoiceDialog &choice, int nameFirst, int resultMode) {
+        choice.SetItems(list, nameFirst, resultMode);
+        dialog = makeFakeDialog(IDD_CHOICE);
+        choice.OnInitDialog(*dialog);
+    }
+    FakeListBox &listBox() { return dialog->Get<FakeListBox>(IDC_CHOICE_LIST); }
+    void typeFilter(ChoiceDialog &choice, const char *text) {
+        dialog->Control(IDC_CHOICE_FILTER)->SetText(text);
+        choice.OnCommand(*dialog, IDC_CHOICE_FILTER, os::ControlEvent::Changed);
+    }
+
+    NodeList list = makeList({{"Alpha", "1"}, {"\xE9t\xE9", "2"}, {"\xC9t\xE9", "3"}});
+    std::unique_ptr<FakeDialog> dialog;
+};
+
+TEST_F(ChoiceDialogTest, FilterFoldsLowerCaseAccentsOnly) {
+    ChoiceDialog choice("Titre", "Choisir", nullptr, nullptr, false);
+    open(choice, 1, -1);
+    const std::string alpha = "Alpha : 1", ete = "\xE9t\xE9 : 2", capitalEte = "\xC9t\xE9 : 3";
+    EXPECT_EQ(listBox().Texts(), (std::vector<std::string>{alpha, capitalEte, ete}))
+        << "sorted by the list box";
+    EXPECT_EQ(listBox().selection, 0);
+
+    typeFilter(choice, "ETE");
+    EXPECT_EQ(listBox().Texts(), (std::vector<std::string>{ete}));
+    typeFilter(choice, "ete");
+    EXPECT_EQ(listBox().Texts(), (std::vector<std::string>{ete})) << "the capital \xC9 is not folded";
+    typeFilter(choice, "a :");
+    EXPECT_EQ(listBox().Texts(), (std::vector<std::string>{alpha}));
+    EXPECT_EQ(listBox().selection, 0);
+    typeFilter(choice, "zzz");
+    EXPECT_TRUE(listBox().Texts().empty());
+    EXPECT_EQ(listBox().selection, -1);
+    typeFilter(choice, "");
+    EXPECT_EQ(listBox().GetCount(), 3);
+
+    // Each entry carries its node.
+    for (int index = 0; index < 3; ++index) {
+        auto *node = reinterpret_cast<ParamNode *>(listBox().GetItemData(index));
+        ASSERT_NE(node, nullptr);
+        EXPECT_EQ(listBox().GetItemText(index), std::string(node->Name()) + " : " + node->Value());
+    }
+}
+
+TEST_F(ChoiceDialogTest, StartUpSetsTextsExtentAndLayout) {
+    ChoiceDialog choice("Profil applicatif", "S\xE9lectionnez", "Valider", "Abandon", true);
+    open(choice, 0, -1);
+    EXPECT_EQ(dialog->text, "Profil applicatif");
+    EXPECT_EQ(dialog->Control(IDC_CHOICE_PROMPT)->GetText(), "S\xE9lectionnez");
+    EXPECT_EQ(dialog->Control(ID_BUTTON_OK)->GetText(), "Valider");
+    EXPECT_EQ(dialog->Control(ID_BUTTON_CANCEL)->GetText(), "Abandon");
+    EXPECT_FALSE(dialog->Control(ID_BUTTON_CANCEL)->IsVisible());
+    EXPECT_EQ(listBox().Texts()[0], "1 : Alpha") << "value first";
+    EXPECT_EQ(listBox().extent, 7 * 9) << "the widest item, 9 characters";
+    // List box above the buttons, OK in the corner, Cancel left of it (5 units apart).
+    EXPECT_EQ(listBox().box.bottom, 495 - 5 - 20);
+    EXPECT_EQ(dialog->Control(ID_BUTTON_CANCEL)->GetBox(false).right, 495 - 5 - 80);
+
+    ChoiceDialog plain(nullptr, nullptr, nullptr, nullptr, false);
+    open(plain, 0, -1);
+    EXPECT_EQ(dialog->text, "Choisissez votre donn\xE9"
+                            "es")
+        << "null texts keep the dialog's own";
+    EXPECT_TRUE(dialog->Control(ID_BUTTON_CANCEL)->IsVisible());
+}
+
+TEST_F(ChoiceDialogTest, PreselectionPicksTheEntryWithExactlyThatText) {
+    ChoiceDialog exact(nullptr, nullptr, nullptr, nullptr, false, "\xE9t\xE9 : 2");
+    open(exact, 1, -1);
+    EXPECT_EQ(listBox().GetItemText(listBox().selection), "\xE9t\xE9 : 2");
+
+    ChoiceDialog otherCase(nullptr, nullptr, nullptr, nullptr, false, "alpha : 1");
+    open(otherCase, 1, -1);
+    EXPECT_EQ(listBox().selection, 0);
+    typeFilter(otherCase, "3");
+    EXPECT_EQ(listBox().selection, 0);
+}
+
+TEST_F(ChoiceDialogTest, ChosenTextFollowsTheResultMode) {
+    struct Case {
+        int nameFirst, resultMode;
+        const char *expected;
+    } cases[] = {{1, -1, "\xE9t\xE9"}, {0, -1, "2"}, {1, 0, "2"}, {0, 1, "\xE9t\xE9"}, {1, 1, "\xE9t\xE9"}};
+    for (const Case &test : cases) {
+        ChoiceDialog choice(nullptr, nullptr, nullptr, nullptr, false);
+        open(choice, test.nameFirst, test.resultMode);
+        typeFilter(choice, "2");
+        choice.OnOK(*dialog);
+        EXPECT_TRUE(dialog->ended);
+        EXPECT_EQ(dialog->result, ID_BUTTON_OK);
+        ASSERT_TRUE(choice.Chosen());
+        EXPECT_STREQ(choice.ChosenText(), test.expected) << test.nameFirst << " " << test.resultMode;
+        EXPECT_STREQ(choice.ChosenNode()->Value(), "2");
+    }
+}
+
+TEST_F(ChoiceDialogTest, DoubleClickIsOkAndNoSelectionChoosesNothing) {
+    ChoiceDialog choice(nullptr, nullptr, nullptr, nullptr, false);
+    open(choice, 1, 1);
+    listBox().SetCurSel(2);
+    choice.OnCommand(*dialog, IDC_CHOICE_LIST, os::ControlEvent::DoubleClicked);
+    EXPECT_TRUE(dialog->ended);
+    EXPECT_STREQ(choice.ChosenText(), "\xE9t\xE9");
+
+    ChoiceDialog none(nullptr, nullptr, nullptr, nullptr, false);
+    open(none, 1, 1);
+    typeFilter(none, "zzz");
+    none.OnOK(*dialog);
+    EXPECT_TRUE(dialog->ended);
+    EXPECT_EQ(dialog->result, ID_BUTTON_OK);
+    EXPECT_FALSE(none.Chosen());
+}
+
+TEST_F(ChoiceDialogTest, AnEntryTheListBoxRefusesIsReportedAndSkipped) {
+    ChoiceDialog choice(nullptr, nullptr, nullptr, nullptr, false);
+    choice.SetItems(list, 1, -1);
+    dialog = makeFakeDialog(IDD_CHOICE);
+    listBox().refusedText = "Alpha : 1";
+    testing::internal::CaptureStderr();
+    choice.OnInitDialog(*dialog);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "SIMPLECHOIX : Erreur d'ajout d'element dans la liste\n");
+    EXPECT_EQ(listBox().GetCount(), 2);
+}
+
+TEST(ChooseFromListTest, EmptyListShowsTheNoticeInstead) {
+    ScriptedUser user([](FakeDialog &dialog, os::DialogHandler &handler) { handler.OnOK(dialog); });
+    NodeList empty = nullptr;
+    EXPECT_EQ(ChooseFromList("Titre", "Choisir", empty, true, nullptr, nullptr, 1, -1), nullptr);
+    ASSERT_EQ(user.Runs().size(), 1u);
+    const ScriptedUser::Run &notice = user.Runs()[0];
+    EXPECT_EQ(notice.templateId, IDD_MESSAGE);
+    EXPECT_EQ(notice.title, "Op\xE9ration annul\xE9"
+                            "e");
+    EXPECT_EQ(notice.texts.at(IDC_MESSAGE_TEXT), "Vous ne poss\xE9"
+                                                 "dez pas d'objets");
+    EXPECT_FALSE(notice.visible.at(ID_BUTTON_CANCEL));
+}
+
+TEST(ChooseFromListTest, GivesTheChoiceInOneStaticTextAndFreesTheList) {
+    ScriptedUser user([](FakeDialog &dialog, os::DialogHandler &handler) {
+        FakeListBox &list = dialog.Get<FakeListBox>(IDC_CHOICE_LIST);
+        list.SetCurSel(list.GetCount() - 1);
+        handler.OnOK(dialog);
+    });
+    NodeList profiles = makeList({{"", "Profil standard"}, {"Etude", "Etude"}, {"Atelier", "Atelier"}});
+    const char *chosen =
+        ChooseFromList("Profil applicatif", "Choisir", profiles, false, nullptr, nullptr, 1, -1);
+    ASSERT_NE(chosen, nullptr);
+    EXPECT_STREQ(chosen, "Etude") << "the last of ' : Profil standard', 'Atelier : Atelier', 'Etude : Etude'";
+    EXPECT_EQ(user.Runs()[0].templateId, IDD_CHOICE);
+    EXPECT_EQ(user.Runs()[0].title, "Profil applicatif");
+    EXPECT_EQ(ListCount(profiles), 3) << "kept without freeList";
+
+    NodeList one = makeList({{"seul", "1"}});
+    const char *second = ChooseFromList(nullptr, nullptr, one, true, nullptr, nullptr, 1, -1);
+    EXPECT_EQ(second, chosen) << "the same static text";
+    EXPECT_STREQ(second, "seul");
+    EXPECT_EQ(one, nullptr) << "freed with freeList";
+    EXPECT_EQ(user.Runs().size(), 2u) << "a single item still shows the dialog";
+    ListClear<ParamNode>(profiles);
+}
+
+TEST(ChooseFromListTest, CancelGivesNull) {
+    ScriptedUser user([](FakeDialog &dialog, os::DialogHandler &handler) { handler.OnCancel(dialog); });
+    NodeList list = makeList({{"a", "1"}});
+    EXPECT_EQ(ChooseFromList(nullptr, nullptr, list, true, nullptr, nullptr, 1, -1), nullptr);
+    EXPECT_EQ(list, nullptr);
+}
+
+} // namespace

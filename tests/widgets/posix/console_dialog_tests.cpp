@@ -1,0 +1,123 @@
+// The console dialog of the sandbox, driven by commands as a user or a script would: what it
+// prints, the commands of the choice and message dialogs, and the end of the input.
+#include "core/param_node.h"
+#include "platform/posix/console_dialog.h"
+#include "widgets/choice_dialog.h"
+#include "widgets/message_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+NodeList makeList(std::initializer_list<std::pair<const char *, const char *>> pairs) {
+    NodeList list = nullptr;
+    for (const auto &pair : pairs)
+        ListPushBack(list, new ParamNode(pair.first, pair.second));
+    return list;
+}
+
+class ConsoleDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        input = std::tmpfile();
+        output = std::tmpfile();
+        ASSERT_NE(input, nullptr);
+        ASSERT_NE(output, nullptr);
+        os::setConsoleStreams(input, output);
+    }
+    void TearDown() override {
+        os::setConsoleStreams(nullptr, nullptr);
+        std::fclose(input);
+        std::fclose(output);
+    }
+
+    // The commands the dialogs will read (UTF-8, one a line).
+    void type(const std::string &commands) {
+        std::fputs(commands.c_str(), input);
+        std::rewind(input);
+    }
+    // What the dialogs printed so far.
+    std::string printed() {
+        std::fflush(output);
+        std::rewind(output);
+        std::string text;
+        for (int c; (c = std::fgetc(output)) != EOF;)
+            text.push_back(static_cast<char>(c));
+        return text;
+    }
+    const char *choose(NodeList list, int nameFirst = 1, int resultMode = -1) {
+        return ChooseFromList("Titre", "Choisissez", list, true, nullptr, nullptr, nameFirst, resultMode);
+    }
+
+    std::FILE *input = nullptr;
+    std::FILE *output = nullptr;
+};
+
+TEST_F(ConsoleDialogTest, ChoiceIsPrintedAgainAfterEachChange) {
+    type("filter ETE\nselect 1\nok\n");
+    const char *chosen = choose(makeList({{"Alpha", "1"}, {"\xE9t\xE9", "2"}}));
+    ASSERT_NE(chosen, nullptr);
+    EXPECT_STREQ(chosen, "\xE9t\xE9");
+    EXPECT_EQ(printed(), "Titre\nChoisissez\n*1. Alpha : 1\n 2. \xC3\xA9t\xC3\xA9 : 2\n"
+                         "Titre\nChoisissez\n*1. \xC3\xA9t\xC3\xA9 : 2\n");
+}
+
+TEST_F(ConsoleDialogTest, EntriesAreSortedWithoutRegardToCaseOrAccents) {
+    type("filter\nselect 4\nOK\n");
+    const char *chosen =
+        choose(makeList({{"Zoo", "z"}, {"\xC9t\xE9", "3"}, {"alpha", "a"}, {"\xE9t\xE9", "2"}}), 1, 0);
+    EXPECT_STREQ(chosen, "z");
+    EXPECT_EQ(printed(),
+              "Titre\nChoisissez\n*1. alpha : a\n 2. \xC3\xA9t\xC3\xA9 : 2\n 3. \xC3\x89t\xC3\xA9 : 3\n"
+              " 4. Zoo : z\n"
+              "Titre\nChoisissez\n 1. alpha : a\n 2. \xC3\xA9t\xC3\xA9 : 2\n 3. \xC3\x89t\xC3\xA9 : 3\n"
+              "*4. Zoo : z\n");
+}
+
+TEST_F(ConsoleDialogTest, TheStandardProfileComesFirst) {
+    type("");
+    EXPECT_EQ(choose(makeList({{"", "Profil standard"}, {"Etude", "Etude"}, {"Atelier", "Atelier"}})),
+              nullptr);
+    EXPECT_EQ(printed(),
+              "Titre\nChoisissez\n*1.  : Profil standard\n 2. Atelier : Atelier\n 3. Etude : Etude\n");
+}
+
+TEST_F(ConsoleDialogTest, FilterTakesUtf8AndAnEmptyFilterShowsAll) {
+    type("filter \xC3\xA9t\xC3\xA9\nfilter\ncancel\n");
+    EXPECT_EQ(choose(makeList({{"Alpha", "1"}, {"\xE9t\xE9", "2"}})), nullptr);
+    std::string text = printed();
+    EXPECT_NE(text.find("Choisissez\n*1. \xC3\xA9t\xC3\xA9 : 2\nTitre\n"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 28), "*1. Alpha : 1\n 2. \xC3\xA9t\xC3\xA9 : 2\n");
+}
+
+TEST_F(ConsoleDialogTest, WrongCommandsAreReportedAndTheEndOfInputCancels) {
+    type("bonjour\nselect 9\nselect un\n");
+    EXPECT_EQ(choose(makeList({{"Alpha", "1"}})), nullptr);
+    EXPECT_EQ(printed(), "Titre\nChoisissez\n*1. Alpha : 1\n"
+                         "Commande inconnue : bonjour\n"
+                         "Num\xC3\xA9ro d'entr\xC3\xA9"
+                         "e incorrect : select 9\n"
+                         "Num\xC3\xA9ro d'entr\xC3\xA9"
+                         "e incorrect : select un\n");
+    // Every dialog after the end of the input is cancelled at once.
+    EXPECT_EQ(ShowMessage("Encore", "Texte", false, nullptr, nullptr, false), 0);
+}
+
+TEST_F(ConsoleDialogTest, MessagePrintsTitleAndTextLines) {
+    type("ok\n");
+    EXPECT_EQ(ShowMessage("Attention", "Premi\xE8re ligne\nDeuxi\xE8me", false, nullptr, nullptr, false), 1);
+    EXPECT_EQ(printed(), "Attention\nPremi\xC3\xA8re ligne\nDeuxi\xC3\xA8me\n");
+}
+
+TEST_F(ConsoleDialogTest, MessageCancelAndNotice) {
+    type("filter x\ncancel\nok\n");
+    EXPECT_EQ(ShowMessage(nullptr, "Texte", true, nullptr, nullptr, false), 0);
+    EXPECT_EQ(printed(), "Confirmation\nTexte\nCommande inconnue : filter x\n");
+    EXPECT_EQ(ShowNotice("Info", "Fait", false, nullptr), 1);
+    EXPECT_EQ(printed(), "Confirmation\nTexte\nCommande inconnue : filter x\nInfo\nFait\n");
+}
+
+} // namespace
