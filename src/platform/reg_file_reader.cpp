@@ -333,7 +333,7 @@ std::u16string u16FromUtf8(const std::string &text) {
                     : lead >= 0xE0 && lead < 0xF0 ? 2
                     : lead >= 0xF0 && lead < 0xF5 ? 3
                                                   : -1;
-        char32_t code = extra == 0 ? lead : lead & (0x3F >> extra);
+        char32_t code = extra <= 0 ? lead : lead & (0x3F >> extra);
         for (int i = 0; i < extra; ++i, ++pos) {
             if (pos >= text.size() || (static_cast<unsigned char>(text[pos]) & 0xC0) != 0x80) {
                 extra = -1;

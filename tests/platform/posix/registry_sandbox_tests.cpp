@@ -1,0 +1,157 @@
+// What only the sandbox registry does: its file, the settings that simulate a user without
+// administrator rights and a 32-bit Windows, and sharing the file between processes.
+#include "platform/reg_file.h"
+#include "platform/registry.h"
+
+#include "support/registry_machine.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using std::string;
+
+const string nul(1, '\0');
+
+class SandboxRegistryTest : public RegistryMachine {
+protected:
+    void TearDown() override {
+        unsetenv("VELTRA_ADMIN");
+        unsetenv("VELTRA_WINDOWS_BITS");
+        RegistryMachine::TearDown();
+    }
+
+    string registryFile() const { return string(std::getenv("VELTRA_ROOT")) + "/registry.reg"; }
+
+    string fileBytes() const {
+        std::ifstream in(registryFile(), std::ios::binary);
+        return string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    void writeFile(const string &bytes) const { std::ofstream(registryFile(), std::ios::binary) << bytes; }
+
+    // The registry file as a tree (hives below the root).
+    regtree::Key fileTree() const {
+        regtree::Key tree;
+        EXPECT_TRUE(regfile::readRegFile(fileBytes(), tree, registryFile()));
+        return tree;
+    }
+
+    void writeString(const string &path, const char *name, const string &text) {
+        os::HKey key = createKey(os::hkeyCurrentUser, path);
+        setValue(key, name, os::regSz, text + nul);
+        os::regCloseKey(key);
+    }
+};
+
+TEST_F(SandboxRegistryTest, WritesReachTheFileWhenTheKeyIsFlushedOrClosed) {
+    os::HKey key = createKey(os::hkeyCurrentUser, "Software\\VeltraTests\\Saved");
+    setValue(key, "Name", os::regSz, "\xE9t\xE9" + nul);
+    EXPECT_EQ(fileBytes(), "");
+    EXPECT_EQ(os::regFlushKey(key), os::errorSuccess);
+    regtree::Key tree = fileTree();
+    regtree::Key *saved = tree.find({u"HKEY_CURRENT_USER", u"Software", u"VeltraTests", u"Saved"});
+    ASSERT_NE(saved, nullptr);
+    EXPECT_EQ(saved->findValue(u"Name")->data, regtree::Bytes({0xE9, 0, 't', 0, 0xE9, 0, 0, 0}));
+
+    setValue(key, "Later", os::regDword, string(4, '\x01'));
+    os::regCloseKey(key);
+    EXPECT_NE(
+        fileTree().find({u"HKEY_CURRENT_USER", u"Software", u"VeltraTests", u"Saved"})->findValue(u"Later"),
+        nullptr);
+    EXPECT_EQ(fileBytes().compare(0, 2, "\xFF\xFE"), 0);
+}
+
+TEST_F(SandboxRegistryTest, AUserWithoutAdministratorRightsCannotWriteTheMachineKeys) {
+    setenv("VELTRA_ADMIN", "0", 1);
+    os::HKey key = nullptr;
+    EXPECT_EQ(
+        os::regCreateKeyEx(os::hkeyLocalMachine, "SOFTWARE\\VeltraTests", os::keyReadWrite, &key, nullptr),
+        os::errorAccessDenied);
+    EXPECT_EQ(key, nullptr);
+    EXPECT_EQ(os::regSetValueEx(os::hkeyLocalMachine, "x", os::regSz, nullptr, 0), os::errorAccessDenied);
+    os::regCloseKey(createKey(os::hkeyCurrentUser, "Software\\VeltraTests\\Allowed"));
+
+    setenv("VELTRA_ADMIN", "1", 1);
+    os::regCloseKey(createKey(os::hkeyLocalMachine, "SOFTWARE\\VeltraTests"));
+    setenv("VELTRA_ADMIN", "0", 1);
+    EXPECT_EQ(os::regOpenKeyEx(os::hkeyLocalMachine, "SOFTWARE\\VeltraTests", os::keyRead, &key),
+              os::errorSuccess);
+    os::regCloseKey(key);
+    EXPECT_EQ(os::regOpenKeyEx(os::hkeyLocalMachine, "SOFTWARE\\VeltraTests", os::keyReadWrite, &key),
+              os::errorAccessDenied);
+}
+
+TEST_F(SandboxRegistryTest, A32BitWindowsHasOneView) {
+    setenv("VELTRA_WINDOWS_BITS", "32", 1);
+    EXPECT_EQ(os::windowsBits(), 32);
+    os::regCloseKey(createKey(os::hkeyLocalMachine, "SOFTWARE\\VeltraTests\\One", os::keyWow64_32Key));
+    EXPECT_NE(fileTree().find({u"HKEY_LOCAL_MACHINE", u"SOFTWARE", u"VeltraTests", u"One"}), nullptr);
+}
+
+TEST_F(SandboxRegistryTest, AnUnreadableFileIsNeverReplaced) {
+    const string garbage = "this is no registry file\r\n[HKEY_CURRENT_USER\\X]\r\n";
+    writeFile(garbage);
+    testing::internal::CaptureStderr();
+    writeString("Software\\VeltraTests\\Lost", "x", "1");
+    string diagnostics = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(fileBytes(), garbage);
+    EXPECT_NE(diagnostics.find("illisible"), string::npos);
+    os::HKey key = openKey(os::hkeyCurrentUser, "Software\\VeltraTests\\Lost");
+    EXPECT_NE(key, nullptr); // the process still sees its own change
+    os::regCloseKey(key);
+}
+
+TEST_F(SandboxRegistryTest, ChangesOfAnotherProcessAreKept) {
+    writeString("Software\\VeltraTests\\Mine", "a", "1");
+    // Another process replaces the file with its own change.
+    regtree::Key other = fileTree();
+    ASSERT_NE(other.find({u"HKEY_CURRENT_USER", u"Software", u"VeltraTests", u"Mine"}), nullptr);
+    other.make({u"HKEY_CURRENT_USER", u"Software", u"VeltraTests", u"Theirs"});
+    usleep(10000);
+    writeFile(regfile::writeRegFile(other));
+
+    os::HKey theirs = openKey(os::hkeyCurrentUser, "Software\\VeltraTests\\Theirs");
+    EXPECT_NE(theirs, nullptr);
+    os::regCloseKey(theirs);
+    writeString("Software\\VeltraTests\\Mine", "b", "2");
+    regtree::Key merged = fileTree();
+    EXPECT_NE(merged.find({u"HKEY_CURRENT_USER", u"Software", u"VeltraTests", u"Theirs"}), nullptr);
+    EXPECT_EQ(merged.find({u"HKEY_CURRENT_USER", u"Software", u"VeltraTests", u"Mine"})->values().size(), 2u);
+
+    const int writers = 2, rounds = 40;
+    for (int writer = 0; writer < writers; ++writer) {
+        if (fork() == 0) {
+            for (int round = 0; round < rounds; ++round)
+                writeString("Software\\VeltraTests\\Shared",
+                            ("w" + std::to_string(writer) + "_" + std::to_string(round)).c_str(), "x");
+            _exit(0);
+        }
+    }
+    for (int writer = 0; writer < writers; ++writer)
+        wait(nullptr);
+    regtree::Key tree = fileTree();
+    regtree::Key *shared = tree.find({u"HKEY_CURRENT_USER", u"Software", u"VeltraTests", u"Shared"});
+    ASSERT_NE(shared, nullptr);
+    EXPECT_EQ(shared->values().size(), std::size_t(writers * rounds));
+}
+
+TEST_F(SandboxRegistryTest, AnotherSandboxIsAnotherMachine) {
+    writeString("Software\\VeltraTests\\Here", "a", "1");
+    string first = std::getenv("VELTRA_ROOT");
+    char second[] = "/tmp/veltra-other-XXXXXX";
+    ASSERT_NE(mkdtemp(second), nullptr);
+    setenv("VELTRA_ROOT", second, 1);
+    EXPECT_EQ(openKey(os::hkeyCurrentUser, "Software\\VeltraTests\\Here"), nullptr);
+    setenv("VELTRA_ROOT", first.c_str(), 1);
+    os::HKey key = openKey(os::hkeyCurrentUser, "Software\\VeltraTests\\Here");
+    EXPECT_NE(key, nullptr);
+    os::regCloseKey(key);
+    rmdir(second);
+}
+
+} // namespace
