@@ -1,0 +1,297 @@
+// Host detection on machines built by each test: what one installation yields, the order of the
+// result, the per-family properties, the ZWCAD filter, IntelliCAD and the forced host.
+#include "hosts/host_machine.h"
+
+#include "core/param_node.h"
+#include "core/text_string.h"
+#include "hosts/host_catalogue.h"
+#include "hosts/host_detection.h"
+#include "install/install_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string software = "HKEY_LOCAL_MACHINE/SOFTWARE/";
+// Where the Autodesk launcher is installed, and how the launcher command names it.
+const std::string autodeskLauncher =
+    "C:\\Program Files\\Common Files\\Autodesk Shared\\AcShellEx\\AcLauncher.exe";
+const std::string autodeskLauncherCommand =
+    "C:/Program Files/Common Files/Autodesk Shared/AcShellEx/AcLauncher.exe";
+
+const HostVersion *rowOf(const ParamNode *node) {
+    return reinterpret_cast<const HostVersion *>(node->GetHandle("CDINF", 0));
+}
+
+// Index of the node's catalogue row, -1 for a row outside the catalogue.
+int rowIndexOf(const ParamNode *node) {
+    const HostVersion *row = rowOf(node);
+    return row >= HostCatalogue && row < HostCatalogue + kHostCatalogueSize
+               ? static_cast<int>(row - HostCatalogue)
+               : -1;
+}
+
+std::string child(const ParamNode *node, const char *name) {
+    const char *text = node->GetText(name, nullptr);
+    return text ? text : "<none>";
+}
+
+class HostDetection : public HostMachine {
+protected:
+    // An installation folder holding files, registered under key with its location value.
+    std::string install(const std::string &key, const char *locationValue, const std::string &folder,
+                        std::initializer_list<const char *> files, int view = view64,
+                        const RegistryValues &more = {}) {
+        std::string path = makeFolder("Hosts\\" + folder, files);
+        RegistryValues values = more;
+        values.emplace_back(locationValue, path);
+        setValues(key, values, view);
+        return path;
+    }
+
+    ParamNode result{"hosts", nullptr};
+};
+
+TEST_F(HostDetection, NoHostGivesAnEmptyResult) {
+    result.AddChildBack(new ParamNode("earlier", "entry"));
+    detectHosts(result);
+    EXPECT_EQ(result.ChildCount(), 0);
+}
+
+TEST_F(HostDetection, AutoCadInstallationCarriesWhatTheDeploymentNeeds) {
+    std::string key = software + "Autodesk/AutoCAD/R24.3/ACAD-7101:40C";
+    std::string folder = install(key, "AcadLocation", "AutoCAD 2024", {"acad.exe"}, view64,
+                                 {{"ProductName", "AutoCAD 2024 - Fran\xE7"
+                                                  "ais"},
+                                  {"LangAbbrev", "FRA"}});
+    addModules({"veltra24-64.arx", "veltra23.arx"});
+    detectHosts(result);
+    ASSERT_EQ(result.ChildCount(), 1);
+    const ParamNode *node = result.ChildAt(0);
+    std::string exe = folder + "\\acad.exe";
+    std::string label = "AutoCAD 2024 FRA, ACAD-7101:40C, " + exe;
+    EXPECT_EQ(child(node, "CIBLE"), exe);
+    EXPECT_EQ(child(node, "AP32"), "");
+    EXPECT_EQ(child(node, "AP64"), modulePath("veltra24-64.arx"));
+    EXPECT_EQ(child(node, "TETE"), key);
+    EXPECT_EQ(child(node, "TETEREL"), "SOFTWARE/Autodesk/AutoCAD/R24.3/ACAD-7101:40C");
+    EXPECT_EQ(rowOf(node), findHostVersion("AutoCAD 2024"));
+    EXPECT_EQ(child(node, "CDBONUS"), "ACAD-7101:40C");
+    EXPECT_EQ(child(node, "CDIDEXT"), label);
+    EXPECT_EQ(child(node, "CIBLEBIS"), "<none>");
+    EXPECT_STREQ(node->Name(), "SOFTWARE/Autodesk/AutoCAD/R24.3/ACAD-7101:40C");
+    EXPECT_STREQ(node->Value(), label.c_str());
+
+    makeFile(autodeskLauncher);
+    detectHosts(result);
+    ASSERT_EQ(result.ChildCount(), 1);
+    EXPECT_EQ(child(result.ChildAt(0), "CIBLEBIS"), autodeskLauncherCommand);
+}
+
+TEST_F(HostDetection, AnInstallationNeedsItsFolderValueItsExecutableAndAModule) {
+    std::string noExe = install(software + "Autodesk/AutoCAD/R25.0/A", "AcadLocation", "NoExe", {});
+    install(software + "Autodesk/AutoCAD/R24.0/B", "AcadLocation", "NoModule", {"acad.exe"});
+    install(software + "Autodesk/AutoCAD/R23.0/C", "Location", "NoFolderValue", {"acad.exe"});
+    install(software + "Bricsys/Bricscad/V13/D", "InstallDir", "OnlyOther", {"bricscad.exe"});
+    addModules({"veltra25.arx", "veltra23.arx", "veltra13-64.brx"});
+    detectHosts(result);
+    EXPECT_EQ(result.ChildCount(), 0);
+
+    makeFolder("Hosts\\NoExe", {"acad.exe"});
+    detectHosts(result);
+    ASSERT_EQ(result.ChildCount(), 1);
+    EXPECT_EQ(child(result.ChildAt(0), "CIBLE"), noExe + "\\acad.exe");
+}
+
+TEST_F(HostDetection, OrderIsForcedHostThenLaterRowsThen64BitViewThenEnumeration) {
+    std::string autocad = software + "Autodesk/AutoCAD/R24.3/";
+    install(autocad + "ACAD-A", "AcadLocation", "A64", {"acad.exe"});
+    install(autocad + "ACAD-B", "AcadLocation", "B64", {"acad.exe"});
+    install(autocad + "ACAD-B", "AcadLocation", "B32", {"acad.exe"}, defaultView);
+    install(software + "Autodesk/AutoCAD/R20.1/ACAD-E", "AcadLocation", "E", {"acad.exe"});
+    install(software + "Bricsys/Bricscad/V24x64/en_US", "InstallDir", "Brics", {"bricscad.exe"});
+    CADManuPath.Assign(makeFolder("Forced", {"acad.exe"}).append("\\acad.exe").c_str());
+    CADManuID.Assign("AutoCAD 2020");
+    addModules({"veltra24.arx", "veltra20.arx", "veltra23.arx", "veltra24-64.brx"});
+    detectHosts(result);
+
+    std::vector<std::string> order;
+    for (int i = 0; i < result.ChildCount(); ++i) {
+        const ParamNode *node = result.ChildAt(i);
+        std::string cible = child(node, "CIBLE");
+        std::string folder = cible.substr(0, cible.rfind('\\'));
+        order.push_back(std::to_string(rowIndexOf(node)) + " " + folder.substr(folder.rfind('\\') + 1));
+    }
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"-1 Forced", "72 Brics", "21 A64", "21 B64", "21 B32", "13 E"}));
+}
+
+TEST_F(HostDetection, EachFamilyHasItsExecutableModulesLabelAndLauncher) {
+    struct FamilyCase {
+        int row;
+        std::string key, subkey;
+        const char *locationValue, *exe, *module32, *module64, *labelStart, *launcher;
+    };
+    const std::vector<FamilyCase> cases = {
+        {23, "Autodesk/AutoCAD/R25.1/", "ACAD-9101:40C", "AcadLocation", "acad.exe", "veltra25.arx",
+         "veltra25-64.arx", "AutoCAD 2026 FRA", "Autodesk"},
+        {49, "Autodesk/AutoCAD LT/R32/", "ACADLT-9107:40C", "Location", "aclt.exe", "veltra.exe",
+         "veltra-64.exe", "AutoCAD LT 2026 FRA", "Autodesk"},
+        {65, "Bricsys/Bricscad/V19/", "en_US", "InstallDir", "bricscad.exe", "veltra19.brx", "",
+         "Bicscad V19", ""},
+        {77, "ZWSoft/", "ZWCAD 2012 Fra", "Location", "zwcad.exe", "veltrazrx12.dll", "veltrazrx12-64.dll",
+         "Produit", "ZwLauncher.exe"},
+        {89, "ZWSoft/ZWCAD/2024/", "fr-FR", "Location", "zwcad.exe", "veltra23p.zrx", "veltra23p-64.zrx",
+         "Produit", "ZwLauncher.exe"},
+        {95, "Gstarsoft/GstarCAD/R18/", "fr-FR", "Location", "gcad.exe", "veltra18.grx", "veltra18-64.grx",
+         "Produit", "GcLauncher.exe"},
+    };
+    std::vector<std::string> folders;
+    for (const FamilyCase &c : cases) {
+        folders.push_back(install(software + c.key + c.subkey, c.locationValue, std::to_string(c.row),
+                                  {c.exe}, view64, {{"ProductName", "Produit"}, {"LangAbbrev", "FRA"}}));
+        addModules({c.module32, *c.module64 ? c.module64 : "veltra19-64.brx"});
+    }
+    for (bool withLaunchers : {false, true}) {
+        detectHosts(result);
+        ASSERT_EQ(result.ChildCount(), static_cast<int>(cases.size()));
+        for (std::size_t i = 0; i < cases.size(); ++i) {
+            const FamilyCase &c = cases[i];
+            const ParamNode *node = result.ChildAt(static_cast<int>(cases.size() - 1 - i));
+            SCOPED_TRACE(HostCatalogue[c.row].displayName);
+            std::string exe = folders[i] + "\\" + c.exe;
+            EXPECT_EQ(rowIndexOf(node), c.row);
+            EXPECT_EQ(child(node, "CIBLE"), exe);
+            EXPECT_EQ(child(node, "AP32"), modulePath(c.module32));
+            EXPECT_EQ(child(node, "AP64"), *c.module64 ? modulePath(c.module64) : "");
+            EXPECT_EQ(child(node, "TETE"), software + c.key + c.subkey);
+            EXPECT_EQ(child(node, "TETEREL"), "SOFTWARE/" + c.key + c.subkey);
+            EXPECT_EQ(child(node, "CDBONUS"), c.subkey);
+            EXPECT_EQ(child(node, "CDIDEXT"), c.labelStart + (", " + c.subkey) + ", " + exe);
+            std::string launcher = std::string(c.launcher) == "Autodesk" ? autodeskLauncherCommand
+                                   : *c.launcher                         ? folders[i] + "\\" + c.launcher
+                                                                         : "";
+            std::string expected = !withLaunchers || launcher.empty() ? "<none>"
+                                   : c.row == 95                      ? "\"" + launcher + "\" /O \"%1\""
+                                                                      : launcher;
+            EXPECT_EQ(child(node, "CIBLEBIS"), expected);
+        }
+        if (withLaunchers)
+            break;
+        makeFile(autodeskLauncher);
+        for (std::size_t i = 3; i < cases.size(); ++i)
+            makeFolder("Hosts\\" + std::to_string(cases[i].row), {cases[i].launcher});
+    }
+}
+
+TEST(HostLabels, RulesReadProductNameAndLanguageWhateverTheirCase) {
+    ParamNode values("values", nullptr);
+    values.AddChildBack(new ParamNode("productname", "Nom du produit"));
+    values.AddChildBack(new ParamNode("LANGABBREV", "DEU"));
+    TextString label;
+    makeInstallationLabel(*findHostVersion("AutoCAD 2015"), values.Children(), label);
+    EXPECT_STREQ(label.CStr(), "Nom du produit");
+    makeInstallationLabel(*findHostVersion("AutoCAD 2016"), values.Children(), label);
+    EXPECT_STREQ(label.CStr(), "AutoCAD 2016 DEU");
+    makeInstallationLabel(*findHostVersion("Bicscad V20"), values.Children(), label);
+    EXPECT_STREQ(label.CStr(), "Bicscad V20");
+    values.FindChild("productname")->SetValue(" ");
+    values.FindChild("LANGABBREV")->SetValue("\t");
+    makeInstallationLabel(*findHostVersion("AutoCAD 2015"), values.Children(), label);
+    EXPECT_STREQ(label.CStr(), "AutoCAD 2015");
+    makeInstallationLabel(*findHostVersion("AutoCAD 2016"), values.Children(), label);
+    EXPECT_STREQ(label.CStr(), "AutoCAD 2016");
+}
+
+TEST_F(HostDetection, AutoCadLtFallsBackToAcadltExe) {
+    std::string older =
+        install(software + "Autodesk/AutoCAD LT/R18/L1", "Location", "LT2013", {"acadlt.exe"});
+    std::string newer =
+        install(software + "Autodesk/AutoCAD LT/R20/L2", "Location", "LT2014", {"acadlt.exe", "aclt.exe"});
+    addModules({"veltra.exe"});
+    detectHosts(result);
+    ASSERT_EQ(result.ChildCount(), 2);
+    EXPECT_EQ(child(result.ChildAt(0), "CIBLE"), newer + "\\aclt.exe");
+    EXPECT_EQ(child(result.ChildAt(1), "CIBLE"), older + "\\acadlt.exe");
+    EXPECT_EQ(child(result.ChildAt(1), "AP64"), "");
+}
+
+TEST_F(HostDetection, ZwCadClassicRowsTakeOnlySubkeysNamingTheirYear) {
+    install(software + "ZWSoft/ZWCAD 2011 Fra", "Location", "Zw2011", {"zwcad.exe"});
+    install(software + "ZWSoft/ZWCAD Classic Fra", "Location", "ZwClassic", {"zwcad.exe"});
+    addModules({"veltrazrx10.dll", "veltrazrx11.dll", "veltrazrx12.dll"});
+    detectHosts(result);
+    ASSERT_EQ(result.ChildCount(), 2);
+    EXPECT_EQ(rowIndexOf(result.ChildAt(0)), 78);
+    EXPECT_EQ(child(result.ChildAt(0), "TETE"), "");
+    EXPECT_EQ(child(result.ChildAt(0), "CDBONUS"), "");
+    EXPECT_EQ(rowIndexOf(result.ChildAt(1)), 76);
+    EXPECT_EQ(child(result.ChildAt(1), "CDBONUS"), "ZWCAD 2011 Fra");
+}
+
+TEST_F(HostDetection, IntelliCadKeyFollowsCurVerButIsNeverListed) {
+    setValues(software + "ITC/IntelliCAD 7 Pro", {{"CurVer", "7.2"}});
+    std::string folder = install(software + "ITC/IntelliCAD 7 Pro/7.2", "InstallDir", "Icad", {"icad.exe"});
+    install(software + "Watchtower/WTCAD/Watchtower CAD 2.0 Standard/2.0", "InstallDir", "Wtcad",
+            {"icad.exe"});
+    addModules({"veltracad7.dll", "veltracad7-64.dll", "veltracad8.dll"});
+    detectHosts(result);
+    EXPECT_EQ(result.ChildCount(), 0);
+
+    // The same rows, were they given module sizes.
+    HostVersion intelliCad7 = HostCatalogue[104];
+    HostVersion intelliCad8 = HostCatalogue[105];
+    intelliCad7.flags = intelliCad8.flags = kHas32BitModule | kHas64BitModule;
+    detectHostVersion(intelliCad7, result);
+    detectHostVersion(intelliCad8, result);
+    ASSERT_EQ(result.ChildCount(), 2);
+    const ParamNode *seven = result.ChildAt(1);
+    EXPECT_EQ(child(seven, "TETE"), software + "ITC/IntelliCAD 7 Pro/7.2");
+    EXPECT_EQ(child(seven, "CDBONUS"), "IntelliCAD 7 Pro");
+    EXPECT_EQ(child(seven, "CIBLE"), folder + "\\icad.exe");
+    EXPECT_EQ(child(seven, "AP64"), modulePath("veltracad7-64.dll"));
+    EXPECT_EQ(child(seven, "CIBLEBIS"), "<none>");
+    EXPECT_EQ(child(result.ChildAt(0), "AP32"), modulePath("veltracad8.dll"));
+    EXPECT_EQ(child(result.ChildAt(0), "TETE"), "");
+}
+
+TEST_F(HostDetection, ForcedHostIsACopyOfItsRowRefreshedOnEachDetection) {
+    std::string acad = makeFolder("Forced", {"acad.exe", "gcad.exe"}) + "\\acad.exe";
+    addModules({"veltra23-64.arx", "veltra19.grx"});
+    CADManuPath.Assign(acad.c_str());
+    CADManuID.Assign("AutoCAD 2020");
+    detectHosts(result);
+    ASSERT_EQ(result.ChildCount(), 1);
+    const ParamNode *node = result.ChildAt(0);
+    const HostVersion *forced = rowOf(node);
+    EXPECT_EQ(rowIndexOf(node), -1);
+    EXPECT_STREQ(forced->displayName, "AutoCAD 2020**force**");
+    EXPECT_STREQ(forced->registryPath, findHostVersion("AutoCAD 2020")->registryPath);
+    EXPECT_EQ(forced->flags, 0x2381u);
+    EXPECT_STREQ(node->Name(), acad.c_str());
+    EXPECT_EQ(child(node, "CIBLE"), acad);
+    EXPECT_EQ(child(node, "TETE") + child(node, "TETEREL") + child(node, "CDBONUS"), "");
+    EXPECT_EQ(child(node, "CDIDEXT"), "AutoCAD 2020**force**, " + acad);
+
+    CADManuPath.Assign(scratchPath("Forced\\gcad.exe").c_str());
+    CADManuID.Assign("GstarCAD 2019");
+    detectHosts(result);
+    ASSERT_EQ(result.ChildCount(), 1);
+    EXPECT_EQ(rowOf(result.ChildAt(0)), forced);
+    EXPECT_STREQ(forced->displayName, "GstarCAD 2019**force**");
+    EXPECT_EQ(forced->family, HostFamily::GstarCad);
+
+    const std::vector<std::pair<std::string, const char *>> refused = {
+        {acad, "AutoCAD 2099"}, {scratchPath("Forced\\missing.exe"), "AutoCAD 2020"}, {acad, " "}};
+    for (const auto &[path, id] : refused) {
+        CADManuPath.Assign(path.c_str());
+        CADManuID.Assign(id);
+        detectHosts(result);
+        EXPECT_EQ(result.ChildCount(), 0) << path << " " << id;
+    }
+}
+
+} // namespace
