@@ -47,7 +47,8 @@ bool findModuleFile(const HostVersion &row, const ModuleNaming &naming, bool wan
     return false;
 }
 
-const char *const autodeskLauncher = "C:/Program Files/Common Files/Autodesk Shared/AcShellEx/AcLauncher.exe";
+const char *const autodeskLauncher =
+    "C:/Program Files/Common Files/Autodesk Shared" "/AcShellEx/AcLauncher.exe";
 
 } // namespace
 

@@ -87,24 +87,24 @@ void appendComponent(TextString &path, const char *component) {
 const char *configFolder(const char *programFolder, TextString &out) {
     TextString descriptionFile(programFolder);
     descriptionFile.JoinPath("sysinstall.ini", "system", 1);
-    TextString specification;
-    readFirstLine(descriptionFile.CStr(), specification);
-    if (IsBlank(specification.CStr()))
-        specification.Assign(defaultFolderSpecification);
+    TextString folderLine;
+    readFirstLine(descriptionFile.CStr(), folderLine);
+    if (IsBlank(folderLine.CStr()))
+        folderLine.Assign(defaultFolderSpecification);
 
-    // "STDDEFAUT" stands for the default specification, whose own words are then replaced too.
-    specification.ReplaceAll("STDDEFAUT", defaultFolderSpecification);
+    // "STDDEFAUT" stands for the default folder line, whose own words are then replaced too.
+    folderLine.ReplaceAll("STDDEFAUT", defaultFolderSpecification);
     ParamNode variables(nullptr, nullptr);
     FillFolderVariables(variables, true, true);
-    substituteVariables(specification, variables);
+    substituteVariables(folderLine, variables);
 
-    if (IsBlank(specification.CStr())) {
+    if (IsBlank(folderLine.CStr())) {
         out.Assign(programFolder);
-    } else if (std::strchr(specification.CStr(), ':')) {
-        out.Assign(specification.CStr());
+    } else if (std::strchr(folderLine.CStr(), ':')) {
+        out.Assign(folderLine.CStr());
     } else if (const char *documents = documentsFolder()) {
         out.Assign(documents);
-        appendComponent(out, specification.CStr());
+        appendComponent(out, folderLine.CStr());
     } else {
         out.Assign(programFolder); // a relative folder with nothing to be relative to
     }

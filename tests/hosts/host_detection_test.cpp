@@ -20,7 +20,7 @@ const std::string software = "HKEY_LOCAL_MACHINE/SOFTWARE/";
 const std::string autodeskLauncher =
     "C:\\Program Files\\Common Files\\Autodesk Shared\\AcShellEx\\AcLauncher.exe";
 const std::string autodeskLauncherCommand =
-    "C:/Program Files/Common Files/Autodesk Shared/AcShellEx/AcLauncher.exe";
+    "C:/Program Files/Common Files/Autodesk Shared" "/AcShellEx/AcLauncher.exe";
 
 const HostVersion *rowOf(const ParamNode *node) {
     return reinterpret_cast<const HostVersion *>(node->GetHandle("CDINF", 0));
