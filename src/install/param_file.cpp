@@ -6,14 +6,24 @@
 #include "install/char_stream.h"
 #include "install/diagnostic_stream.h"
 #include "install/file_stream.h"
+#include "install/memory_stream.h"
 #include "install/param_lexer.h"
 
+#include <string>
 #include <vector>
 
 namespace {
 
 const char *const kCommentChars = "#";
 const char *const kSymbolChars = "";
+
+// The program's parameter files hold a few kilobytes. A larger file is no parameter file of its
+// own and is read as an unreadable one, so that a huge file cannot take memory without bound.
+constexpr std::size_t kMaxFileSize = 1024 * 1024;
+
+// Blocks nest without limit, but their lines are indented by at most this many tabs: reading skips
+// whitespace, so the file reads back the same, and deep nesting cannot make writing quadratic.
+constexpr int kMaxIndent = 32;
 
 // Reads the name and the value of one entry into node, everything but its block. Returns 0 when
 // there is no name (atEnd set) or when a '=' is followed by no value.
@@ -85,7 +95,7 @@ int readEntry(ParamNode &node, ParamLexer &lexer, CharInput &in, int *atEnd) {
 }
 
 void writeIndent(CharOutput &out, int depth) {
-    for (int i = 0; i < depth; ++i)
+    for (int i = 0; i < depth && i < kMaxIndent; ++i)
         out.put('\t');
 }
 
@@ -188,7 +198,16 @@ void ParamFile::WriteQuoted(CharOutput &out, const char *text) {
 }
 
 int loadParamFile(ParamNode &root, const char *path) {
-    FileInput in(path);
+    FileInput file(path);
+    std::string text;
+    for (int c = file.get(); c != CharInput::EndOfInput; c = file.get()) {
+        if (text.size() == kMaxFileSize) {
+            root.DeleteChildren();
+            return 1;
+        }
+        text += static_cast<char>(c);
+    }
+    MemoryInput in(std::move(text));
     return ParamFile::ReadChildren(root, in);
 }
 

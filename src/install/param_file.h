@@ -19,7 +19,7 @@ int ReadEntry(ParamNode &node, CharInput &in, int *atEnd);
 // Writes every child of root as an entry at depth 0, in order; returns 1.
 int WriteChildren(const ParamNode &root, CharOutput &out);
 
-// Writes node as an entry indented by depth tabs, followed by its block when it has children.
+// Writes node as an entry indented by depth tabs (32 at most), followed by its block when it has children.
 void WriteEntry(const ParamNode &node, CharOutput &out, int depth);
 
 // Writes text between double quotes, a backslash before every double quote and backslash; a
@@ -28,7 +28,8 @@ void WriteQuoted(CharOutput &out, const char *text);
 
 } // namespace ParamFile
 
-// Reads the parameter file at path into the children of root; a missing file gives no children.
+// Reads the parameter file at path into the children of root; a missing file, or one of more than
+// 1 MB (no parameter file of this program), gives no children.
 int loadParamFile(ParamNode &root, const char *path);
 
 // Writes the children of root to the file at path, created anew; false when it could not be written.
