@@ -10,7 +10,7 @@ namespace regfile {
 
 // Applies a registry file (its raw bytes) to `root`, whose subkeys are the hives: keys are created,
 // values set, "[-KEY]" and "name"=- delete. Reads version 5 in UTF-16LE (with its byte-order mark)
-// or UTF-8, and REGEDIT4 in code page 1252. A line that does not parse is skipped with one line on
+// or UTF-8 (else code page 1252, as an ANSI export), and REGEDIT4 in code page 1252. A line that does not parse is skipped with one line on
 // the standard error stream naming `source` and the line; the rest is kept. Empty content is an
 // empty registry. False, with `root` untouched, when the content is no registry file at all.
 bool readRegFile(const std::string &content, regtree::Key &root, const std::string &source);

@@ -323,9 +323,9 @@ private:
     std::size_t lineNumber_ = 0;
 };
 
-// Hand-written files may be UTF-8; a malformed sequence becomes U+FFFD.
-std::u16string u16FromUtf8(const std::string &text) {
-    std::u16string out;
+// Hand-written files may be UTF-8. False, at the first malformed sequence, when the text is not.
+bool u16FromUtf8(const std::string &text, std::u16string &out) {
+    out.clear();
     for (std::size_t pos = 0; pos < text.size();) {
         unsigned char lead = static_cast<unsigned char>(text[pos++]);
         int extra = lead < 0x80                   ? 0
@@ -333,25 +333,25 @@ std::u16string u16FromUtf8(const std::string &text) {
                     : lead >= 0xE0 && lead < 0xF0 ? 2
                     : lead >= 0xF0 && lead < 0xF5 ? 3
                                                   : -1;
-        char32_t code = extra <= 0 ? lead : lead & (0x3F >> extra);
+        if (extra < 0)
+            return false;
+        char32_t code = extra == 0 ? lead : lead & (0x3F >> extra);
         for (int i = 0; i < extra; ++i, ++pos) {
-            if (pos >= text.size() || (static_cast<unsigned char>(text[pos]) & 0xC0) != 0x80) {
-                extra = -1;
-                break;
-            }
+            if (pos >= text.size() || (static_cast<unsigned char>(text[pos]) & 0xC0) != 0x80)
+                return false;
             code = code << 6 | (static_cast<unsigned char>(text[pos]) & 0x3F);
         }
         bool overlong = (extra == 2 && code < 0x800) || (extra == 3 && code < 0x10000);
-        if (extra < 0 || overlong || code > 0x10FFFF || (code >= 0xD800 && code < 0xE000)) {
-            out += char16_t(0xFFFD);
-        } else if (code >= 0x10000) {
+        if (overlong || code > 0x10FFFF || (code >= 0xD800 && code < 0xE000))
+            return false;
+        if (code >= 0x10000) {
             out += char16_t(0xD800 + ((code - 0x10000) >> 10));
             out += char16_t(0xDC00 + ((code - 0x10000) & 0x3FF));
         } else {
             out += char16_t(code);
         }
     }
-    return out;
+    return true;
 }
 
 std::u16string decodeUtf16(const std::string &content) {
@@ -377,7 +377,10 @@ bool readRegFile(const std::string &content, Key &root, const std::string &sourc
         std::string firstLine = body.substr(0, body.find('\n'));
         bool regedit4 =
             std::u16string(trimmed(os::u16FromCp1252(firstLine))).find(regedit4Header) == 0 && !utf8Mark;
-        text = regedit4 ? os::u16FromCp1252(body) : u16FromUtf8(body);
+        // A version 5 file that is not UTF-8 was saved in the ANSI code page: read as such, its
+        // accented letters are kept rather than lost.
+        if (regedit4 || !u16FromUtf8(body, text))
+            text = os::u16FromCp1252(body);
     }
 
     Parser parser(root, source);

@@ -6,8 +6,10 @@
 #include "support/registry_machine.h"
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -94,17 +96,100 @@ TEST_F(SandboxRegistryTest, A32BitWindowsHasOneView) {
 }
 
 TEST_F(SandboxRegistryTest, AnUnreadableFileIsNeverReplaced) {
-    const string garbage = "this is no registry file\r\n[HKEY_CURRENT_USER\\X]\r\n";
-    writeFile(garbage);
+    string bigEndian = "\xFE\xFF", noMark;
+    for (char c : string("Windows Registry Editor Version 5.00\r\n[HKEY_CURRENT_USER\\X]\r\n")) {
+        bigEndian += {'\0', c};
+        noMark += {c, '\0'};
+    }
+    const string files[] = {
+        "this is no registry file\r\n[HKEY_CURRENT_USER\\X]\r\n",
+        bigEndian,
+        noMark,
+        "Windows Registry Ed", // cut inside the header
+        string("\x7F" "ELF\x02\x01\0\0\0\xFF\xFE\x1A", 12),
+    };
+    for (const string &garbage : files) {
+        writeFile(garbage);
+        testing::internal::CaptureStderr();
+        writeString("Software\\VeltraTests\\Lost", "x", "1");
+        string diagnostics = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(fileBytes(), garbage);
+        EXPECT_NE(diagnostics.find("illisible"), string::npos);
+        os::HKey key = openKey(os::hkeyCurrentUser, "Software\\VeltraTests\\Lost");
+        EXPECT_NE(key, nullptr); // the process still sees its own change
+        os::regCloseKey(key);
+        writeFile(""); // repaired: the change kept in memory is saved with the next one
+        writeString("Software\\VeltraTests\\Lost", "y", "2");
+        regtree::Key tree = fileTree();
+        regtree::Key *lost = tree.find({u"HKEY_CURRENT_USER", u"Software", u"VeltraTests", u"Lost"});
+        ASSERT_NE(lost, nullptr);
+        EXPECT_EQ(lost->values().size(), 2u);
+    }
+}
+
+TEST_F(SandboxRegistryTest, ACutShortFileKeepsItsCompleteLines) {
+    string file = regfile::writeRegFile([] {
+        regtree::Key tree;
+        regtree::Key &key = tree.make({u"HKEY_CURRENT_USER", u"Software", u"Cut"});
+        key.setValue({u"Whole", 1, {'1', 0, 0, 0}});
+        key.setValue({u"Half", 1, {'2', 0, 0, 0}});
+        return tree;
+    }());
+    writeFile(file.substr(0, file.find(string("H\0a\0l\0f\0", 8)) + 5)); // odd length too
     testing::internal::CaptureStderr();
-    writeString("Software\\VeltraTests\\Lost", "x", "1");
-    string diagnostics = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(fileBytes(), garbage);
-    EXPECT_NE(diagnostics.find("illisible"), string::npos);
-    os::HKey key = openKey(os::hkeyCurrentUser, "Software\\VeltraTests\\Lost");
-    EXPECT_NE(key, nullptr); // the process still sees its own change
-    os::regCloseKey(key);
-    writeFile(""); // repaired: the clean-up after the test can be saved again
+    writeString("Software\\Cut", "New", "3");
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("ignoree"), string::npos);
+    regtree::Key tree = fileTree();
+    regtree::Key *cut = tree.find({u"HKEY_CURRENT_USER", u"Software", u"Cut"});
+    ASSERT_NE(cut, nullptr);
+    EXPECT_NE(cut->findValue(u"Whole"), nullptr);
+    EXPECT_NE(cut->findValue(u"New"), nullptr);
+}
+
+TEST_F(SandboxRegistryTest, AVersion5FileInTheAnsiCodePageKeepsItsLetters) {
+    writeFile("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Caf\xE9]\r\n"
+              "\"Nom\"=\"\xE9t\xE9 \x80\"\r\n");
+    writeString("Software\\Caf\xE9", "Autre", "x");
+    regtree::Key tree = fileTree();
+    regtree::Key *key = tree.find({u"HKEY_CURRENT_USER", u"Software", u"Caf\u00e9"});
+    ASSERT_NE(key, nullptr);
+    ASSERT_NE(key->findValue(u"Nom"), nullptr);
+    EXPECT_EQ(key->findValue(u"Nom")->data,
+              regtree::Bytes({0xE9, 0, 't', 0, 0xE9, 0, ' ', 0, 0xAC, 0x20, 0, 0}));
+}
+
+TEST_F(SandboxRegistryTest, ASaveWaitsWhileAnotherProcessHoldsTheLock) {
+    writeString("Software\\VeltraTests\\Mine", "a", "1");
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    pid_t other = fork();
+    if (other == 0) {
+        // Another process locks the registry, replaces the file with a change of its own, then
+        // lets go: a save made meanwhile must wait, or that change (or ours) would be lost.
+        int lock = open((registryFile() + ".lock").c_str(), O_RDWR | O_CREAT, 0666);
+        flock(lock, LOCK_EX);
+        regtree::Key theirs;
+        regfile::readRegFile(fileBytes(), theirs, "theirs");
+        theirs.make({u"HKEY_CURRENT_USER", u"Software", u"VeltraTests", u"Theirs"});
+        if (write(ready[1], "x", 1) != 1)
+            _exit(1);
+        usleep(300000);
+        writeFile(regfile::writeRegFile(theirs));
+        _exit(0);
+    }
+    char signal;
+    ASSERT_EQ(read(ready[0], &signal, 1), 1);
+    writeString("Software\\VeltraTests\\Mine", "b", "2");
+    int status = 0;
+    waitpid(other, &status, 0);
+    EXPECT_EQ(status, 0);
+    close(ready[0]);
+    close(ready[1]);
+    regtree::Key tree = fileTree();
+    EXPECT_NE(tree.find({u"HKEY_CURRENT_USER", u"Software", u"VeltraTests", u"Theirs"}), nullptr);
+    regtree::Key *mine = tree.find({u"HKEY_CURRENT_USER", u"Software", u"VeltraTests", u"Mine"});
+    ASSERT_NE(mine, nullptr);
+    EXPECT_EQ(mine->values().size(), 2u);
 }
 
 TEST_F(SandboxRegistryTest, ChangesOfAnotherProcessAreKept) {
