@@ -87,6 +87,24 @@ TEST_F(RegistryKeyTest, OverlongPathsAreRefusedAndNothingIsCreated) {
     EXPECT_EQ(openKey(os::hkeyCurrentUser, userTestKey), nullptr);
 }
 
+TEST_F(RegistryKeyTest, ValuesLongerThanTheUsualBuffersReadBackWhole) {
+    const string longName(300, 'n'), longText(100000, 'v');
+    os::HKey raw = createKey(os::hkeyCurrentUser, string(userTestKey) + "\\Long");
+    setValue(raw, longName.c_str(), os::regSz, longText + nul);
+    setValue(raw, "Bin", os::regBinary, string(70000, '\x01'));
+    os::regCloseKey(raw);
+
+    RegistryKey key;
+    ASSERT_NE(key.openChild(&RegistryKey::CurrentUser, 0, userTestKey, "Long"), nullptr);
+    const char *text = key.readValue(longName.c_str(), false, false);
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(string(text), longText);
+    const char *bytes = key.readValue("Bin", true, true);
+    ASSERT_NE(bytes, nullptr);
+    EXPECT_EQ(string(bytes).size(), string("__hex(3):").size() + 70000 * 2 - 1);
+    EXPECT_EQ(diagnostics.text(), "");
+}
+
 TEST_F(RegistryKeyTest, ProductRootsPrefixPublisherEmptyProductAndVersion) {
     RegistryKey settings;
     settings.setWritable(true);

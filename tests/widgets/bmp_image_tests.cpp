@@ -228,6 +228,16 @@ TEST_F(BmpImageTest, HeadersThatLieAreRefused) {
     EXPECT_EQ(errorOf(rle), notBmp) << "8-bit run lengths in a 24-bit image";
 }
 
+TEST_F(BmpImageTest, ALogoThatIsNoBitmapIsRefused) {
+    PaintSurface surface(50, 50);
+    const std::string png = std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16) + std::string(200, '\x7F');
+    for (const std::string &bytes : {png, std::string(300, 'x'), std::string()}) {
+        EXPECT_FALSE(load("logo.bmp", bytes));
+        EXPECT_FALSE(drawBmp(image, surface.context(), 0, 0, 10, 10));
+    }
+    EXPECT_EQ(surface.paintedBox().right, 0);
+}
+
 TEST_F(BmpImageTest, TopDownImagesLoadAndAReloadForgetsThePreviousImage) {
     BmpFile topDown;
     topDown.height = -2;
