@@ -72,6 +72,16 @@ TEST_F(InstallDescription, ABlankFirstLineStandsForTheDefault) {
     EXPECT_EQ(folderFor("\r\n"), byDefault);
 }
 
+TEST_F(InstallDescription, AFirstLineInAnotherEncodingStaysBelowTheDocumentsFolder) {
+    // Read as 8-bit text, UTF-16 "D:\Data" is the mark, a D and a NUL that ends the text: a
+    // relative folder, never the absolute one it spells.
+    std::string wide = "\xFF\xFE";
+    for (char c : std::string("D:\\Data\r\n"))
+        wide += {c, '\0'};
+    EXPECT_EQ(folderFor(wide), shellFolder(8) + "\\\xFF\xFE" "D");
+    EXPECT_EQ(folderFor(std::string(1000000, '\x7F')), shellFolder(8) + "\\" + std::string(359, '\x7F'));
+}
+
 TEST_F(InstallDescription, OnlyTheFirst359CharactersOfTheLineAreUsed) {
     std::string line = "D:\\" + std::string(390, 'a') + "bcdefg";
     EXPECT_EQ(folderFor(line + "\r\n"), line.substr(0, 359));
