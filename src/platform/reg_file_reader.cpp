@@ -3,6 +3,7 @@
 #include "platform/reg_file.h"
 
 #include "platform/cp1252.h"
+#include "platform/reg_file_escapes.h"
 
 #include <iostream>
 
@@ -82,21 +83,9 @@ bool readQuoted(std::u16string_view text, std::size_t &pos, std::u16string &out)
         }
         if (c == u'\\' && pos + 1 < text.size()) {
             char16_t next = text[++pos];
-            switch (next) {
-            case u'\\':
-            case u'"':
-                out += next;
-                break;
-            case u'n':
-                out += u'\n';
-                break;
-            case u'r':
-                out += u'\r';
-                break;
-            case u'0':
-                out += u'\0';
-                break;
-            default:
+            if (const Escape *escape = findEscape(&Escape::letter, next)) {
+                out += escape->character;
+            } else {
                 out += u'\\';
                 out += next;
             }

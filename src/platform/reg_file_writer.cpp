@@ -1,6 +1,8 @@
 // Writes the registry tree as a version 5 registry file, the way reg export does.
 #include "platform/reg_file.h"
 
+#include "platform/reg_file_escapes.h"
+
 #include <cstdio>
 
 namespace regfile {
@@ -20,23 +22,10 @@ std::u16string ascii(const char *text) {
 std::u16string escaped(const std::u16string &text) {
     std::u16string out;
     for (char16_t c : text) {
-        switch (c) {
-        case u'\\':
-            out += u"\\\\";
-            break;
-        case u'"':
-            out += u"\\\"";
-            break;
-        case u'\n':
-            out += u"\\n";
-            break;
-        case u'\r':
-            out += u"\\r";
-            break;
-        case u'\0':
-            out += u"\\0";
-            break;
-        default:
+        if (const Escape *escape = findEscape(&Escape::character, c)) {
+            out += u'\\';
+            out += escape->letter;
+        } else {
             out += c;
         }
     }

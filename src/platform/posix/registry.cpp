@@ -109,6 +109,16 @@ HKey newHandle(RegistryKeyObject object) {
     return handle;
 }
 
+// The tree key that a read through `key` sees: an error when the handle is no key or its key is gone.
+unsigned long readKey(HKey key, const regtree::Key *&found) {
+    RegistryKeyObject object;
+    found = nullptr;
+    if (!describe(key, object))
+        return errorInvalidHandle;
+    found = keyOf(object);
+    return found != nullptr ? errorSuccess : errorFileNotFound;
+}
+
 unsigned long handBackValue(const regtree::Value &value, std::uint32_t *type, unsigned char *data,
                             std::uint32_t *dataSize) {
     if (type != nullptr)
@@ -165,8 +175,8 @@ unsigned long regQueryInfoKey(HKey key, std::uint32_t *subkeyCount, std::uint32_
                               std::uint32_t *valueCount, std::uint32_t *maxValueNameLength,
                               std::uint32_t *maxValueDataLength) {
     std::uint32_t counts[5] = {};
-    RegistryKeyObject object;
-    const regtree::Key *found = describe(key, object) ? keyOf(object) : nullptr;
+    const regtree::Key *found = nullptr;
+    unsigned long result = readKey(key, found);
     if (found != nullptr) {
         counts[0] = static_cast<std::uint32_t>(found->subkeys().size());
         for (const auto &entry : found->subkeys())
@@ -182,17 +192,14 @@ unsigned long regQueryInfoKey(HKey key, std::uint32_t *subkeyCount, std::uint32_
     for (int index = 0; index < 5; ++index)
         if (outputs[index] != nullptr)
             *outputs[index] = counts[index];
-    return found != nullptr ? errorSuccess : object.path.empty() ? errorInvalidHandle : errorFileNotFound;
+    return result;
 }
 
 unsigned long regEnumValue(HKey key, std::uint32_t index, char *name, std::uint32_t *nameLength,
                            std::uint32_t *type, unsigned char *data, std::uint32_t *dataSize) {
-    RegistryKeyObject object;
-    if (!describe(key, object))
-        return errorInvalidHandle;
-    const regtree::Key *found = keyOf(object);
-    if (found == nullptr)
-        return errorFileNotFound;
+    const regtree::Key *found = nullptr;
+    if (unsigned long result = readKey(key, found); result != errorSuccess)
+        return result;
     if (index >= found->values().size())
         return errorNoMoreItems;
     const regtree::Value &value = found->values()[index];
@@ -201,12 +208,9 @@ unsigned long regEnumValue(HKey key, std::uint32_t index, char *name, std::uint3
 }
 
 unsigned long regEnumKeyEx(HKey key, std::uint32_t index, char *name, std::uint32_t *nameLength) {
-    RegistryKeyObject object;
-    if (!describe(key, object))
-        return errorInvalidHandle;
-    const regtree::Key *found = keyOf(object);
-    if (found == nullptr)
-        return errorFileNotFound;
+    const regtree::Key *found = nullptr;
+    if (unsigned long result = readKey(key, found); result != errorSuccess)
+        return result;
     if (index >= found->subkeys().size())
         return errorNoMoreItems;
     auto entry = std::next(found->subkeys().begin(), index);
@@ -215,12 +219,10 @@ unsigned long regEnumKeyEx(HKey key, std::uint32_t index, char *name, std::uint3
 
 unsigned long regQueryValueEx(HKey key, const char *name, std::uint32_t *type, unsigned char *data,
                               std::uint32_t *dataSize) {
-    RegistryKeyObject object;
-    if (!describe(key, object))
-        return errorInvalidHandle;
-    const regtree::Key *found = keyOf(object);
-    const regtree::Value *value =
-        found == nullptr ? nullptr : found->findValue(u16FromCp1252(name ? name : ""));
+    const regtree::Key *found = nullptr;
+    if (unsigned long result = readKey(key, found); result != errorSuccess)
+        return result;
+    const regtree::Value *value = found->findValue(u16FromCp1252(name ? name : ""));
     return value == nullptr ? errorFileNotFound : handBackValue(*value, type, data, dataSize);
 }
 

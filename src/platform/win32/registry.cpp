@@ -38,6 +38,22 @@ unsigned long handBack(const std::wstring &wideName, char *name, std::uint32_t *
     return copyDataOut(dataFromStored(type, stored), data, dataSize);
 }
 
+// Calls `read` with the room of `stored` until the data fits, growing `stored` to the size it
+// asks for; on success `stored` ends at the size read.
+template <typename Read> LONG readGrowing(Bytes &stored, Read read) {
+    for (;;) {
+        DWORD dataRoom = static_cast<DWORD>(stored.size());
+        LONG status = read(dataRoom);
+        if (status == ERROR_MORE_DATA && dataRoom > stored.size()) {
+            stored.resize(dataRoom);
+            continue;
+        }
+        if (status == ERROR_SUCCESS)
+            stored.resize(dataRoom);
+        return status;
+    }
+}
+
 } // namespace
 
 unsigned long regOpenKeyEx(HKey parent, const char *subKey, std::uint32_t access, HKey *result) {
@@ -78,21 +94,16 @@ unsigned long regEnumValue(HKey key, std::uint32_t index, char *name, std::uint3
     std::wstring wideName(longestName, L'\0');
     Bytes stored(256);
     DWORD valueType = 0;
-    for (;;) {
-        DWORD nameRoom = longestName;
-        DWORD dataRoom = static_cast<DWORD>(stored.size());
-        LONG status = RegEnumValueW(native(key), index, &wideName[0], &nameRoom, nullptr, &valueType,
-                                    stored.data(), &dataRoom);
-        if (status == ERROR_MORE_DATA && dataRoom > stored.size()) {
-            stored.resize(dataRoom);
-            continue;
-        }
-        if (status != ERROR_SUCCESS)
-            return static_cast<unsigned long>(status);
-        wideName.resize(nameRoom);
-        stored.resize(dataRoom);
-        return handBack(wideName, name, nameLength, valueType, type, stored, data, dataSize);
-    }
+    DWORD nameRoom = 0;
+    LONG status = readGrowing(stored, [&](DWORD &dataRoom) {
+        nameRoom = longestName;
+        return RegEnumValueW(native(key), index, &wideName[0], &nameRoom, nullptr, &valueType,
+                             stored.data(), &dataRoom);
+    });
+    if (status != ERROR_SUCCESS)
+        return static_cast<unsigned long>(status);
+    wideName.resize(nameRoom);
+    return handBack(wideName, name, nameLength, valueType, type, stored, data, dataSize);
 }
 
 unsigned long regEnumKeyEx(HKey key, std::uint32_t index, char *name, std::uint32_t *nameLength) {
@@ -111,19 +122,12 @@ unsigned long regQueryValueEx(HKey key, const char *name, std::uint32_t *type, u
     std::wstring wideName = utf16FromCp1252(name);
     Bytes stored(256);
     DWORD valueType = 0;
-    for (;;) {
-        DWORD dataRoom = static_cast<DWORD>(stored.size());
-        LONG status =
-            RegQueryValueExW(native(key), wideName.c_str(), nullptr, &valueType, stored.data(), &dataRoom);
-        if (status == ERROR_MORE_DATA && dataRoom > stored.size()) {
-            stored.resize(dataRoom);
-            continue;
-        }
-        if (status != ERROR_SUCCESS)
-            return static_cast<unsigned long>(status);
-        stored.resize(dataRoom);
-        return handBack(wideName, nullptr, nullptr, valueType, type, stored, data, dataSize);
-    }
+    LONG status = readGrowing(stored, [&](DWORD &dataRoom) {
+        return RegQueryValueExW(native(key), wideName.c_str(), nullptr, &valueType, stored.data(), &dataRoom);
+    });
+    if (status != ERROR_SUCCESS)
+        return static_cast<unsigned long>(status);
+    return handBack(wideName, nullptr, nullptr, valueType, type, stored, data, dataSize);
 }
 
 unsigned long regSetValueEx(HKey key, const char *name, std::uint32_t type, const unsigned char *data,
