@@ -40,13 +40,10 @@ TEST(NodeListCells, PushFrontReversesAndReverseRestoresOrder) {
 
 TEST(NodeListCells, PushBackAppendsAndAcceptsNullItems) {
     NodeList list = nullptr;
-    NodeCell *head = ListPushBack(list, new std::string("a"));
-    EXPECT_EQ(list, head);
+    ListPushBack(list, new std::string("a"));
     ListPushBack(list, new std::string("b"));
-    NodeCell *last = ListPushBack(list, nullptr);
-    EXPECT_EQ(last->next, nullptr);
+    EXPECT_EQ(ListPushBack(list, nullptr)->next, nullptr);
     EXPECT_EQ(Items(list), "ab-");
-    EXPECT_EQ(ListCount(nullptr), 0);
     ListClear<std::string>(list);
     EXPECT_EQ(list, nullptr);
 }
@@ -67,12 +64,9 @@ TEST(HeapCopies, DupBytesCopiesTextOrExactBytes) {
 TEST(HeapCopies, ReplaceAndFreeManageTheSlot) {
     char *slot = nullptr;
     ReplaceHeapCopy(slot, "first", 0);
-    EXPECT_STREQ(slot, "first");
     ReplaceHeapCopy(slot, slot + 1, 0);
     EXPECT_STREQ(slot, "irst") << "the source may be the old copy";
     ReplaceHeapCopy(slot, nullptr, 0);
-    EXPECT_EQ(slot, nullptr);
-    FreeHeapCopy(slot);
     EXPECT_EQ(slot, nullptr);
     ReplaceHeapCopy(slot, "x", 0);
     FreeHeapCopy(slot);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 TEST(TextStringStorage, EmptyStringsHaveNoStorageAndShareOneEmptyText) {
@@ -19,6 +20,13 @@ TEST(TextStringStorage, EmptyStringsHaveNoStorageAndShareOneEmptyText) {
     TextString cleared("abc");
     cleared.Clear();
     EXPECT_EQ(cleared.CStr(), fromNull.CStr()) << "an empty text is never the buffer";
+
+    TextString released("abc");
+    char *storage = released.Release();
+    EXPECT_STREQ(storage, "abc");
+    EXPECT_EQ(released.Capacity(), 0);
+    EXPECT_STREQ(released.CStr(), "");
+    delete[] storage;
 }
 
 TEST(TextStringStorage, GrowthRuleFirstExactPlus201ThenThreefold) {
@@ -65,16 +73,6 @@ TEST(TextStringStorage, AppendingOwnTextSurvivesReallocation) {
     EXPECT_EQ(std::string(text.CStr()), std::string(10, 'a'));
 }
 
-TEST(TextStringStorage, ReleaseHandsOverTheBuffer) {
-    TextString text("abc");
-    char *storage = text.Release();
-    ASSERT_NE(storage, nullptr);
-    EXPECT_STREQ(storage, "abc");
-    EXPECT_EQ(text.Capacity(), 0);
-    EXPECT_STREQ(text.CStr(), "");
-    delete[] storage;
-}
-
 TEST(TextStringEditing, CutAtKeepsTheLengthUntilSyncLength) {
     TextString text("key=value");
     char *rest = text.CutAt('=');
@@ -105,42 +103,29 @@ TEST(TextStringEditing, CharAtCountsFromEitherEnd) {
     EXPECT_EQ(found, 0);
 }
 
-TEST(TextStringEditing, ReplaceAllIsOneLeftToRightPass) {
-    TextString text("aab");
-    text.ReplaceAll("ab", "b");
-    EXPECT_STREQ(text.CStr(), "ab");
-    text.Assign("aaaa");
-    text.ReplaceAll("aa", "a");
-    EXPECT_STREQ(text.CStr(), "aa") << "matches do not overlap";
-    text.Assign("x.y.z");
-    text.ReplaceAll(".", nullptr);
-    EXPECT_STREQ(text.CStr(), "xyz");
-    text.Assign("abc");
-    text.ReplaceAll("", "q");
-    EXPECT_STREQ(text.CStr(), "abc");
-    text.Assign("a/b\\c");
-    text.ToForwardSlashes();
-    EXPECT_STREQ(text.CStr(), "a/b/c");
-}
-
-TEST(TextStringEditing, NormaliseLineEndsAndTrimRight) {
-    TextString text("a\r\nb\rc");
-    text.NormaliseLineEnds();
-    EXPECT_STREQ(text.CStr(), "a\nbc");
-
-    text.Assign("abc \t\r\n");
-    text.TrimRight(-1);
-    EXPECT_STREQ(text.CStr(), "abc");
-    text.Assign("   ");
-    text.TrimRight(-1);
-    EXPECT_STREQ(text.CStr(), "");
-    EXPECT_EQ(text.Length(), 0);
-    text.Assign("a//");
-    text.TrimRight('/');
-    EXPECT_STREQ(text.CStr(), "a");
-    text.Assign("x\xA0");
-    text.TrimRight(-1);
-    EXPECT_STREQ(text.CStr(), "x\xA0") << "codes above 127 are not blanks";
+TEST(TextStringEditing, ReplaceNormaliseAndTrim) {
+    const struct {
+        const char *before;
+        void (*edit)(TextString &);
+        const char *after;
+    } cases[] = {
+        {"aab", [](TextString &t) { t.ReplaceAll("ab", "b"); }, "ab"},  // one left-to-right pass
+        {"aaaa", [](TextString &t) { t.ReplaceAll("aa", "a"); }, "aa"}, // matches do not overlap
+        {"x.y.z", [](TextString &t) { t.ReplaceAll(".", nullptr); }, "xyz"},
+        {"abc", [](TextString &t) { t.ReplaceAll("", "q"); }, "abc"},
+        {"a/b\\c", [](TextString &t) { t.ToForwardSlashes(); }, "a/b/c"},
+        {"a\r\nb\rc", [](TextString &t) { t.NormaliseLineEnds(); }, "a\nbc"},
+        {"abc \t\r\n", [](TextString &t) { t.TrimRight(-1); }, "abc"},
+        {"   ", [](TextString &t) { t.TrimRight(-1); }, ""},
+        {"a//", [](TextString &t) { t.TrimRight('/'); }, "a"},
+        {"x\xA0", [](TextString &t) { t.TrimRight(-1); }, "x\xA0"}, // codes above 127 are not blanks
+    };
+    for (const auto &c : cases) {
+        TextString text(c.before);
+        c.edit(text);
+        EXPECT_STREQ(text.CStr(), c.after) << c.before;
+        EXPECT_EQ(text.Length(), static_cast<int>(std::strlen(c.after))) << c.before;
+    }
 }
 
 TEST(TextStringEditing, ReplaceAllFromListAppliesEveryPairInOrder) {
@@ -153,25 +138,22 @@ TEST(TextStringEditing, ReplaceAllFromListAppliesEveryPairInOrder) {
 }
 
 TEST(TextStringPath, JoinPathAddsOneSeparatorBetweenComponents) {
-    TextString path("D:\\prog");
-    path.JoinPath("f.txt", "sub", 1);
-    EXPECT_STREQ(path.CStr(), "D:\\prog\\sub\\f.txt");
-    path.Assign("D:\\prog\\");
-    path.JoinPath("f.txt", "sub", 0);
-    EXPECT_STREQ(path.CStr(), "D:\\prog\\sub\\f.txt");
-    path.Assign("D:/x/");
-    path.JoinPath(nullptr, nullptr, 0);
-    EXPECT_STREQ(path.CStr(), "D:/x/");
-    path.Assign("D:/x");
-    path.JoinPath(nullptr, nullptr, 0);
-    EXPECT_STREQ(path.CStr(), "D:/x\\");
-    path.Assign("D:/x");
-    path.JoinPath(nullptr, nullptr, 1);
-    EXPECT_STREQ(path.CStr(), "D:/x");
-    path.Assign("");
-    path.JoinPath(nullptr, nullptr, 0);
-    EXPECT_STREQ(path.CStr(), "\\");
-    path.Assign("C:");
-    path.JoinPath("a/b", nullptr, 0);
-    EXPECT_STREQ(path.CStr(), "C:\\a/b") << "separators inside components stay untouched";
+    const struct {
+        const char *path, *name, *directory;
+        int noTrailingSeparator;
+        const char *joined;
+    } cases[] = {
+        {"D:\\prog", "f.txt", "sub", 1, "D:\\prog\\sub\\f.txt"},
+        {"D:\\prog\\", "f.txt", "sub", 0, "D:\\prog\\sub\\f.txt"},
+        {"D:/x/", nullptr, nullptr, 0, "D:/x/"},
+        {"D:/x", nullptr, nullptr, 0, "D:/x\\"},
+        {"D:/x", nullptr, nullptr, 1, "D:/x"},
+        {"", nullptr, nullptr, 0, "\\"},
+        {"C:", "a/b", nullptr, 0, "C:\\a/b"}, // separators inside components stay untouched
+    };
+    for (const auto &c : cases) {
+        TextString path(c.path);
+        path.JoinPath(c.name, c.directory, c.noTrailingSeparator);
+        EXPECT_STREQ(path.CStr(), c.joined) << c.path;
+    }
 }

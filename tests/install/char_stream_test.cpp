@@ -1,7 +1,6 @@
-// Character streams: get, put-back, whitespace skipping, and the in-memory and file-backed pairs.
-#include "install/file_stream.h"
+// Character streams: get, put-back and whitespace skipping (the file-backed pair is exercised
+// through the parameter files on disk).
 #include "install/memory_stream.h"
-#include "support/test_machine.h"
 
 #include <gtest/gtest.h>
 
@@ -17,28 +16,4 @@ TEST(MemoryInput, GetPutBackAndSkipWhitespace) {
     EXPECT_FALSE(in.good());
     in.putBack(CharInput::EndOfInput); // giving back the end puts nothing back
     EXPECT_EQ(in.get(), CharInput::EndOfInput);
-}
-
-using FileStreams = TestMachine;
-
-TEST_F(FileStreams, MissingFileIsAnEndedStream) {
-    FileInput in(scratchPath("none.ini").c_str());
-    EXPECT_FALSE(in.isOpen());
-    EXPECT_EQ(in.get(), CharInput::EndOfInput);
-    EXPECT_FALSE(in.good());
-}
-
-TEST_F(FileStreams, TextModeOnDisk) {
-    {
-        FileOutput out(scratchPath("t.txt").c_str());
-        ASSERT_TRUE(out.isOpen());
-        out.write("a\nb\r\n\x1A");
-        EXPECT_TRUE(out.close());
-    }
-    EXPECT_EQ(readBytes("t.txt"), "a\r\nb\r\r\n\x1A");
-    FileInput in(scratchPath("t.txt").c_str());
-    std::string read;
-    for (int c = in.get(); c != CharInput::EndOfInput; c = in.get())
-        read += static_cast<char>(c);
-    EXPECT_EQ(read, "a\nb\r\n");
 }

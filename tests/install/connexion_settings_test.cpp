@@ -1,5 +1,6 @@
 // The nine settings kept in "CfgPrf.ini": what saving puts into a node and onto disk, and what
 // loading takes back from a node.
+#include "initial_settings.h"
 #include "support/test_machine.h"
 
 #include "core/param_node.h"
@@ -18,20 +19,11 @@ class ConnexionSettings : public TestMachine {
 protected:
     void SetUp() override {
         TestMachine::SetUp();
-        restoreInitialValues();
+        restoreInitialSettings();
     }
     void TearDown() override {
-        restoreInitialValues();
+        restoreInitialSettings();
         TestMachine::TearDown();
-    }
-
-    static void restoreInitialValues() {
-        for (TextString *text :
-             {&CADManuPath, &CADManuID, &ChoixCAD, &ChoixCADReg, &ChoixLG, &ArgsCAD, &ArgsAPP, &ExeAltern})
-            text->Clear();
-        Vers64 = -1;
-        Flags = 0;
-        ExeAlternOk = 1;
     }
 };
 
@@ -135,7 +127,7 @@ TEST_F(ConnexionSettings, ValuesComeBackThroughTheFile) {
     ParamNode saved(nullptr, nullptr);
     saveConnexionSettings(saved);
     ASSERT_TRUE(saveParamFile(saved, scratchPath("CfgPrf.ini").c_str()));
-    restoreInitialValues();
+    restoreInitialSettings();
 
     ParamNode read(nullptr, nullptr);
     loadParamFile(read, scratchPath("CfgPrf.ini").c_str());

@@ -1,5 +1,6 @@
 // The eleven installation settings in the registry: the key "Systeme" of the product's per-user
 // key, created on the first load, and every value stored as a registry string.
+#include "initial_settings.h"
 #include "install/diagnostic_capture.h"
 #include "support/registry_machine.h"
 
@@ -32,12 +33,7 @@ protected:
     }
     void TearDown() override {
         os::regDeleteTree(os::hkeyCurrentUser, "Software\\Corvanth", 0);
-        for (TextString *text :
-             {&CADManuPath, &CADManuID, &ChoixCAD, &ChoixCADReg, &ChoixLG, &ArgsCAD, &ArgsAPP, &ExeAltern})
-            text->Clear();
-        Vers64 = -1;
-        Flags = 0;
-        ExeAlternOk = 1;
+        restoreInitialSettings();
         RegistryMachine::TearDown();
     }
 

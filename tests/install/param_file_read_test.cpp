@@ -72,27 +72,27 @@ TEST(ParamFileRead, Blocks) {
     EXPECT_EQ(treeOf("P + K = 1 + L"), "P=[K=1[L=]]");
 }
 
-TEST(ParamFileRead, MissingValueAfterTheFirstEntry) {
-    ReadResult result = readText("b = 2 + c = 3 - a =");
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.tree, "b=2[c=3]");
-    EXPECT_EQ(result.diagnostics, "Erreur de lecture de la valeur de a\n"
-                                  "Erreur apres : \n"
-                                  "\"b\" = \"2\"\n+\n\t\"c\" = \"3\"\n-\n\n");
-}
-
-TEST(ParamFileRead, MissingValueOfTheFirstEntry) {
-    ReadResult result = readText("a =");
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.tree, "");
-    EXPECT_EQ(result.diagnostics, "Erreur de lecture de la valeur de a\n");
-}
-
-TEST(ParamFileRead, MissingValueInsideABlockKeepsTheEntry) {
-    ReadResult result = readText("P + K = # nothing follows");
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.tree, "P=[K=(null)]");
-    EXPECT_EQ(result.diagnostics, "Erreur de lecture de la valeur de K\n");
+TEST(ParamFileRead, AMissingValueEndsTheReadingWithItsDiagnostic) {
+    const struct {
+        const char *text;
+        int status;
+        const char *tree, *diagnostics;
+    } cases[] = {
+        // after the first entry: what was read is shown, and the reading failed
+        {"b = 2 + c = 3 - a =", 0, "b=2[c=3]",
+         "Erreur de lecture de la valeur de a\n"
+         "Erreur apres : \n"
+         "\"b\" = \"2\"\n+\n\t\"c\" = \"3\"\n-\n\n"},
+        {"a =", 1, "", "Erreur de lecture de la valeur de a\n"},
+        // inside a block the entry is kept
+        {"P + K = # nothing follows", 1, "P=[K=(null)]", "Erreur de lecture de la valeur de K\n"},
+    };
+    for (const auto &c : cases) {
+        ReadResult result = readText(c.text);
+        EXPECT_EQ(result.status, c.status) << c.text;
+        EXPECT_EQ(result.tree, c.tree) << c.text;
+        EXPECT_EQ(result.diagnostics, c.diagnostics) << c.text;
+    }
 }
 
 TEST(ParamFileRead, ReadEntryReportsTheEnd) {

@@ -44,56 +44,51 @@ TEST(ExpandVariables, TextWithoutReferencesIsLeftAlone) {
     EXPECT_STREQ(backslashes.CStr(), "a\\\\b");
 }
 
-TEST(ExpandVariables, ReferenceForms) {
-    Values values{{"CurVer", "R18"}};
-    EXPECT_EQ(expanded("x/$CurVer/y", values), "x/R18/y");
-    EXPECT_EQ(expanded("x/${CurVer}y", values), "x/R18y");
-    EXPECT_EQ(expanded("$CurVer.1", values), "R18.1");
-    EXPECT_EQ(expanded("$curver", values), "curver");
-    EXPECT_EQ(expanded("${Cur Ver}", values), "Cur Ver");
-    EXPECT_EQ(expanded("${CurVer", values), "R18");
-    EXPECT_EQ(expanded("a$", values), "a");
-    EXPECT_EQ(expanded("a$ b", values), "a b");
-    EXPECT_EQ(expanded("${}", values), "");
-    EXPECT_EQ(expanded("$1", values), "1"); // no numbered list: never found
-}
-
-TEST(ExpandVariables, Modifiers) {
-    Values values{{"P", "D:\\A\\B"}, {"U", "a/b"}};
-    EXPECT_EQ(expanded("${P@1}", values), "D:\\\\A\\\\B");
-    EXPECT_EQ(expanded("${P@2}", values), "D:/A/B");
-    EXPECT_EQ(expanded("$P@3", values), "D:\\A\\B");
-    EXPECT_EQ(expanded("$U@3!", values), "a\\b!");
-    EXPECT_EQ(expanded("${P@7}", values), "");
-    EXPECT_EQ(expanded("${P@x}", values), "D:\\A\\B");
-    EXPECT_EQ(expanded("$P@", values), "D:\\A\\B");
-    EXPECT_EQ(expanded("${P@99999999999999999999}", values), "");
-    EXPECT_EQ(expanded("${Q\\x@1}", values), "Q\\\\x"); // an absent name stands for itself, modified
-}
-
-TEST(ExpandVariables, Escapes) {
-    Values values{{"P", "v"}};
-    EXPECT_EQ(expanded("\\$P costs \\\\ 5", values), "$P costs \\ 5");
-    EXPECT_EQ(expanded("a\\b$P\\", values), "a\\bv\\");
-}
-
-TEST(ExpandVariables, CallsProduceNothing) {
-    Values values{{"F", "f"}};
-    EXPECT_EQ(expanded("${F(1,2)}", values), "");
-    EXPECT_EQ(expanded("${F@2(x)}", values), "");
-    EXPECT_EQ(expanded("a${F(1)}b", values), "ab");
-    EXPECT_EQ(expanded("a${F(})}b", values), "ab");
-    EXPECT_EQ(expanded("a${F(1", values), "a");
-}
-
-TEST(ExpandVariables, PathNamesAndNestedValues) {
-    Values values{{"A", "$B"}, {"B", "1"}, {"k", "K"}};
-    ParamNode *k = FindInList(values.list, "k");
-    k->AddChildBack(new ParamNode("v", "9"));
-    EXPECT_EQ(expanded("${k/v}", values), "9");
-    EXPECT_EQ(expanded("$k/v", values), "K/v");
-    EXPECT_EQ(expanded("$A", values), "1");
-    EXPECT_EQ(expanded("${A@7}$A", values), "1");
+TEST(ExpandVariables, FormsModifiersEscapesCallsAndPaths) {
+    Values values{{"CurVer", "R18"}, {"P", "D:\\A\\B"}, {"U", "a/b"}, {"F", "f"},
+                  {"A", "$B"},       {"B", "1"},        {"k", "K"}};
+    FindInList(values.list, "k")->AddChildBack(new ParamNode("v", "9"));
+    const struct {
+        const char *text, *expanded;
+    } cases[] = {
+        // forms
+        {"x/$CurVer/y", "x/R18/y"},
+        {"x/${CurVer}y", "x/R18y"},
+        {"$CurVer.1", "R18.1"},
+        {"$curver", "curver"},
+        {"${Cur Ver}", "Cur Ver"},
+        {"${CurVer", "R18"},
+        {"a$", "a"},
+        {"a$ b", "a b"},
+        {"${}", ""},
+        {"$1", "1"}, // no numbered list: never found
+        // modifiers
+        {"${P@1}", "D:\\\\A\\\\B"},
+        {"${P@2}", "D:/A/B"},
+        {"$P@3", "D:\\A\\B"},
+        {"$U@3!", "a\\b!"},
+        {"${P@7}", ""},
+        {"${P@x}", "D:\\A\\B"},
+        {"$P@", "D:\\A\\B"},
+        {"${P@99999999999999999999}", ""},
+        {"${Q\\x@1}", "Q\\\\x"}, // an absent name stands for itself, modified
+        // escapes
+        {"\\$P costs \\\\ 5", "$P costs \\ 5"},
+        {"a\\b$F\\", "a\\bf\\"},
+        // calls produce nothing
+        {"${F(1,2)}", ""},
+        {"${F@2(x)}", ""},
+        {"a${F(1)}b", "ab"},
+        {"a${F(})}b", "ab"},
+        {"a${F(1", "a"},
+        // path names and nested values
+        {"${k/v}", "9"},
+        {"$k/v", "K/v"},
+        {"$A", "1"},
+        {"${A@7}$A", "1"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(expanded(c.text, values), c.expanded) << c.text;
 }
 
 TEST(ExpandVariables, SelfReferenceStopsAtTheDepthLimit) {
