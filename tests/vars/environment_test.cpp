@@ -31,13 +31,13 @@ std::string expandedEnvironment(const char *text) {
 
 } // namespace
 
-TEST(ExpandEnvironment, ExpandsKnownNamesWithoutRegardToCase) {
+// The expansion itself (letter case, unknown names, lone signs) is checked on the system call in
+// tests/platform; here, what ExpandEnvironment adds: the output text, and expansion in place.
+TEST(ExpandEnvironment, ExpandsIntoTheOutputOrInPlace) {
     const std::string folder = "D:\\Donn\xE9"
                                "es"; // code page 1252 survives the round trip through the system
     ScopedVariable variable("VELTRA_TEST_FOLDER", folder.c_str());
-    EXPECT_EQ(expandedEnvironment("<%VELTRA_TEST_FOLDER%>"), "<" + folder + ">");
     EXPECT_EQ(expandedEnvironment("%veltra_test_Folder%\\x"), folder + "\\x");
-    EXPECT_EQ(expandedEnvironment("a %VELTRA_NO_SUCH_NAME% b %"), "a %VELTRA_NO_SUCH_NAME% b %");
     EXPECT_EQ(expandedEnvironment(""), "");
 
     TextString own("%VELTRA_TEST_FOLDER%");
