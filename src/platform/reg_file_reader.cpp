@@ -157,10 +157,13 @@ public:
             storePending();
     }
 
+    std::size_t skippedLines() const { return skipped_; }
+
 private:
     enum class State { outsideKey, inKey, skippingKey, hexContinued };
 
     void reject() {
+        ++skipped_;
         std::cerr << "Ligne " << lineNumber_ << " ignoree dans le fichier de registre " << source_ << "\n";
     }
 
@@ -310,6 +313,7 @@ private:
     Key *key_ = nullptr;
     Value pending_;
     std::size_t lineNumber_ = 0;
+    std::size_t skipped_ = 0;
 };
 
 // Hand-written files may be UTF-8. False, at the first malformed sequence, when the text is not.
@@ -353,7 +357,9 @@ std::u16string decodeUtf16(const std::string &content) {
 
 } // namespace
 
-bool readRegFile(const std::string &content, Key &root, const std::string &source) {
+bool readRegFile(const std::string &content, Key &root, const std::string &source, std::size_t *skippedLines) {
+    if (skippedLines != nullptr)
+        *skippedLines = 0;
     if (content.empty())
         return true;
     bool wide = content.compare(0, 2, "\xFF\xFE") == 0;
@@ -390,6 +396,8 @@ bool readRegFile(const std::string &content, Key &root, const std::string &sourc
         start = end + 1;
     }
     parser.finish();
+    if (skippedLines != nullptr)
+        *skippedLines = parser.skippedLines();
     return true;
 }
 

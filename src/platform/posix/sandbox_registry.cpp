@@ -61,6 +61,16 @@ bool replaceAtomically(const std::string &path, const std::string &bytes) {
     return false;
 }
 
+// Makes `copy` another name of the file at `path` (the file itself, whatever replaces `path` later).
+bool keepCopy(const std::string &path, const std::string &copy) {
+    if (unlink(copy.c_str()) != 0 && errno != ENOENT)
+        return false;
+    if (link(path.c_str(), copy.c_str()) != 0)
+        return false;
+    std::cerr << "Lignes illisibles : le fichier de registre precedent est conserve dans " << copy << "\n";
+    return true;
+}
+
 void saveAtExit() {
     SandboxRegistry::instance().save();
 }
@@ -97,7 +107,7 @@ SandboxRegistry::FileStamp SandboxRegistry::stampOfFile() const {
     return stamp;
 }
 
-bool SandboxRegistry::load(regtree::Key &into) const {
+bool SandboxRegistry::load(regtree::Key &into, std::size_t *skippedLines) const {
     std::FILE *file = std::fopen(filePath().c_str(), "rb");
     if (file == nullptr)
         return errno == ENOENT;
@@ -107,7 +117,7 @@ bool SandboxRegistry::load(regtree::Key &into) const {
         content.append(block, count);
     bool readable = !std::ferror(file);
     std::fclose(file);
-    return readable && regfile::readRegFile(content, into, filePath());
+    return readable && regfile::readRegFile(content, into, filePath(), skippedLines);
 }
 
 void SandboxRegistry::reload() {
@@ -184,9 +194,14 @@ bool SandboxRegistry::save() {
         return true;
     FileLock lock(filePath() + ".lock");
     regtree::Key latest;
-    if (!lock.held() || !load(latest)) {
+    std::size_t skippedLines = 0;
+    if (!lock.held() || !load(latest, &skippedLines)) {
         std::cerr << "Registre non enregistre : fichier illisible ou verrou impossible (" << filePath()
                   << ")\n";
+        return false;
+    }
+    if (skippedLines > 0 && !keepCopy(filePath(), filePath() + ".bak")) {
+        std::cerr << "Registre non enregistre : copie impossible de " << filePath() << "\n";
         return false;
     }
     for (const Change &change : pending_)

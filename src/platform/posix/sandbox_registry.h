@@ -25,8 +25,9 @@ public:
     bool removeKey(const regtree::Path &path);
 
     // Writes the changes not yet saved: under the lock, re-reads the file, replays them, writes a
-    // temporary file beside it and renames it over. False (with a diagnostic) when the file
-    // cannot be read or written; the changes are then kept in memory only.
+    // temporary file beside it and renames it over. A file with lines that could not be read is
+    // first kept as registry.reg.bak, since the lines are not written back. False (with a
+    // diagnostic) when the file cannot be read, kept or written; the changes then stay in memory.
     bool save();
 
 private:
@@ -45,7 +46,7 @@ private:
     std::string filePath() const;
     FileStamp stampOfFile() const;
     // Reads the file into `into`; a missing file is an empty registry. False when unreadable.
-    bool load(regtree::Key &into) const;
+    bool load(regtree::Key &into, std::size_t *skippedLines = nullptr) const;
     void reload();
     static void apply(const Change &change, regtree::Key &tree);
     void record(Change change);

@@ -127,7 +127,7 @@ TEST_F(SandboxRegistryTest, AnUnreadableFileIsNeverReplaced) {
     }
 }
 
-TEST_F(SandboxRegistryTest, ACutShortFileKeepsItsCompleteLines) {
+TEST_F(SandboxRegistryTest, ACutShortFileKeepsItsCompleteLinesAndACopy) {
     string file = regfile::writeRegFile([] {
         regtree::Key tree;
         regtree::Key &key = tree.make({u"HKEY_CURRENT_USER", u"Software", u"Cut"});
@@ -135,10 +135,14 @@ TEST_F(SandboxRegistryTest, ACutShortFileKeepsItsCompleteLines) {
         key.setValue({u"Half", 1, {'2', 0, 0, 0}});
         return tree;
     }());
-    writeFile(file.substr(0, file.find(string("H\0a\0l\0f\0", 8)) + 5)); // odd length too
+    const string cutFile = file.substr(0, file.find(string("H\0a\0l\0f\0", 8)) + 5); // odd length too
+    writeFile(cutFile);
     testing::internal::CaptureStderr();
     writeString("Software\\Cut", "New", "3");
     EXPECT_NE(testing::internal::GetCapturedStderr().find("ignoree"), string::npos);
+    // The line that could not be read is not written back: the file that held it is kept.
+    std::ifstream copy(registryFile() + ".bak", std::ios::binary);
+    EXPECT_EQ(string(std::istreambuf_iterator<char>(copy), {}), cutFile);
     regtree::Key tree = fileTree();
     regtree::Key *cut = tree.find({u"HKEY_CURRENT_USER", u"Software", u"Cut"});
     ASSERT_NE(cut, nullptr);
