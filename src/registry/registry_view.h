@@ -8,6 +8,18 @@
 // callers save, switch and restore around a piece of work.
 int setRegistryView(int view);
 
+// Switches the registry view for the lifetime of the object, then restores the previous one.
+class RegistryViewScope {
+public:
+    explicit RegistryViewScope(int view) : previous(setRegistryView(view)) {}
+    ~RegistryViewScope() { setRegistryView(previous); }
+    RegistryViewScope(const RegistryViewScope &) = delete;
+    RegistryViewScope &operator=(const RegistryViewScope &) = delete;
+
+private:
+    int previous;
+};
+
 // 64 on a 64-bit Windows, else 32; asked once, then kept.
 int is64BitWindows();
 

@@ -10,6 +10,11 @@
 // arguments is appended to the command line as it is.
 std::string recorderCommandLine(const std::string &outputFile, const std::string &arguments);
 
+// Makes the program file at windowsPath (its folder existing) start the recorder, so that a
+// program started there records its arguments when the first two are --record-arguments and
+// the output file. false when it could not be made.
+bool installRecorder(const std::string &windowsPath);
+
 // Records when arguments (program name first) ask for it, and then ends the process.
 // Called by the platform half before the tests start.
 void recordArgumentsIfAsked(const std::vector<std::string> &arguments);

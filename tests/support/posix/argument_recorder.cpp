@@ -7,10 +7,21 @@
 #include <climits>
 #include <unistd.h>
 
-std::string testProgramPath() {
+namespace {
+std::string ownExecutable() {
     char path[PATH_MAX];
     ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-    return length > 0 ? os::windowsPath(std::string(path, length)) : std::string();
+    return length > 0 ? std::string(path, length) : std::string();
+}
+} // namespace
+
+std::string testProgramPath() {
+    std::string path = ownExecutable();
+    return path.empty() ? path : os::windowsPath(path);
+}
+
+bool installRecorder(const std::string &windowsPath) {
+    return symlink(ownExecutable().c_str(), os::hostPath(windowsPath.c_str()).c_str()) == 0;
 }
 
 namespace {
