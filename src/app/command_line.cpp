@@ -114,3 +114,19 @@ const char *extractContext(const char *text, TextString &nameOut, const char *fa
     nameOut.Append(name, static_cast<int>(end - name));
     return nameOut.Length() != 0 ? nameOut.CStr() : fallback;
 }
+
+const char *argumentsAfterProgram(const char *commandLine) {
+    if (!commandLine)
+        return "";
+    const char *rest = commandLine;
+    if (*rest == '"') {
+        const char *closing = std::strchr(rest + 1, '"');
+        rest = closing ? closing + 1 : rest + std::strlen(rest);
+    } else {
+        while (*rest && *rest != ' ' && *rest != '\t')
+            ++rest;
+    }
+    while (*rest == ' ' || *rest == '\t')
+        ++rest;
+    return rest;
+}

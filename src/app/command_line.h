@@ -22,3 +22,8 @@ void appendQuoted(TextString &dest, const char *text, bool clearFirst);
 // below '0', into nameOut; returns it, or fallback when there is no name. equalsCountOut, when
 // given, receives the number of '=' in text other than the context's own.
 const char *extractContext(const char *text, TextString &nameOut, const char *fallback, int *equalsCountOut);
+
+// The text after the program name in a whole command line (GetCommandLine's): the name ends at
+// its closing double quote when it starts with one, else at the first blank or tab; the blanks and
+// tabs after it are skipped. Points into commandLine; null gives the empty text.
+const char *argumentsAfterProgram(const char *commandLine);

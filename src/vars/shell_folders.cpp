@@ -35,8 +35,6 @@ const ShellFolderRow commonShellFolders[] = {
 
 namespace {
 
-const char *const productName = "Veltra";
-
 // The registry keeps each folder twice: the resolved path, and the path with environment
 // references ("User Shell Folders"), consulted when the first is missing.
 const char *const shellFoldersKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
@@ -134,6 +132,11 @@ void FillFolderVariables(ParamNode &vars, bool clear, bool withProduct) {
     if (withProduct) {
         setVariable(vars, "STDINSTAL", programFolder());
         setVariable(vars, "EDITEUR_SOCIETE", productPublisher());
-        setVariable(vars, "NOM_PRODUIT", productName);
+        setVariable(vars, "NOM_PRODUIT", productName().CStr());
     }
+}
+
+TextString &productName() {
+    static TextString name("Veltra");
+    return name;
 }

@@ -31,3 +31,6 @@ const char *GetShellFolder(TextString *out, int32_t id, bool common);
 // "EDITEUR_SOCIETE" (the publisher) and "NOM_PRODUIT" (the product). New children go in front,
 // existing ones are updated in place; with clear, vars loses its children first.
 void FillFolderVariables(ParamNode &vars, bool clear, bool withProduct);
+
+// The product's name, "Veltra": one writable process-wide text, the value of "NOM_PRODUIT".
+TextString &productName();

@@ -1,6 +1,6 @@
 // Host detection on machines built by each test: what one installation yields, the order of the
 // result, the per-family properties, the ZWCAD filter, IntelliCAD and the forced host.
-#include "hosts/host_machine.h"
+#include "support/host_machine.h"
 
 #include "core/param_node.h"
 #include "core/text_string.h"

@@ -1,7 +1,7 @@
 // AnchorLayout: edges anchored to the right and bottom lines or the left and top edges, controls
 // moved or stretched, and the minimum size recorded by the first layout.
 #include "widgets/anchor_layout.h"
-#include "widgets/fake_dialog.h"
+#include "support/fake_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -20,82 +20,83 @@ namespace {
 class AnchorLayoutTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dialog.box = {100, 200, 500, 500}; // client area on the screen, 400 x 300
-        list.box = {110, 210, 400, 400};
-        button.box = {410, 460, 490, 480};
+        dialog.MoveToBox({100, 200, 500, 500}, false); // client area on the screen, 400 x 300
+        list.MoveToBox({110, 210, 400, 400}, false);
+        button.MoveToBox({410, 460, 490, 480}, false);
         layout.SetUp(&dialog, 0, 0, 5, 5);
         layout.Add(&list, kAnchorRight | kAnchorBottom, 0, -25);
         layout.Add(&button, kAnchorRight | kAnchorBottom | kAnchorKeepSize);
     }
 
     FakeDialog dialog;
-    FakeWindow<os::Window> list, button;
+    FakeWindow list, button;
     AnchorLayout layout;
 };
 
 TEST_F(AnchorLayoutTest, StretchesAndMovesToTheAnchorLines) {
     EXPECT_EQ(layout.Apply(), 1);
     // Anchor lines: x = 500 - 5, y = 500 - 5.
-    EXPECT_EQ(list.box, (os::Box{110, 210, 495, 470}));
-    EXPECT_EQ(button.box, (os::Box{415, 475, 495, 495}));
+    EXPECT_EQ(list.GetBox(false), (os::Box{110, 210, 495, 470}));
+    EXPECT_EQ(button.GetBox(false), (os::Box{415, 475, 495, 495}));
     EXPECT_EQ(dialog.redraws, 1);
 
-    dialog.box = {100, 200, 600, 700};
+    dialog.MoveToBox({100, 200, 600, 700}, false);
     EXPECT_EQ(layout.Apply(), 1);
-    EXPECT_EQ(list.box, (os::Box{110, 210, 595, 670}));
-    EXPECT_EQ(button.box, (os::Box{515, 675, 595, 695}));
+    EXPECT_EQ(list.GetBox(false), (os::Box{110, 210, 595, 670}));
+    EXPECT_EQ(button.GetBox(false), (os::Box{515, 675, 595, 695}));
 }
 
 TEST_F(AnchorLayoutTest, NeverLaysOutBelowTheFirstSize) {
     layout.Apply();
     // Lower only (after a step wider): laid out for the minimum height, the width followed.
-    dialog.box = {100, 200, 560, 510};
+    dialog.MoveToBox({100, 200, 560, 510}, false);
     layout.Apply();
-    dialog.box = {100, 200, 560, 250};
+    dialog.MoveToBox({100, 200, 560, 250}, false);
     EXPECT_EQ(layout.Apply(), 1);
-    EXPECT_EQ(list.box, (os::Box{110, 210, 555, 470}));
-    EXPECT_EQ(button.box, (os::Box{475, 475, 555, 495}));
+    EXPECT_EQ(list.GetBox(false), (os::Box{110, 210, 555, 470}));
+    EXPECT_EQ(button.GetBox(false), (os::Box{475, 475, 555, 495}));
     // Narrower only.
-    dialog.box = {100, 200, 300, 520};
+    dialog.MoveToBox({100, 200, 300, 520}, false);
     EXPECT_EQ(layout.Apply(), 1);
-    EXPECT_EQ(list.box, (os::Box{110, 210, 495, 490}));
-    EXPECT_EQ(button.box, (os::Box{415, 495, 495, 515}));
+    EXPECT_EQ(list.GetBox(false), (os::Box{110, 210, 495, 490}));
+    EXPECT_EQ(button.GetBox(false), (os::Box{415, 495, 495, 515}));
     // Both below: nothing moves, nothing is redrawn.
     int moves = list.moves + button.moves;
     int redraws = dialog.redraws;
-    dialog.box = {100, 200, 150, 250};
+    dialog.MoveToBox({100, 200, 150, 250}, false);
     EXPECT_EQ(layout.Apply(), 0);
     EXPECT_EQ(list.moves + button.moves, moves);
     EXPECT_EQ(dialog.redraws, redraws);
 }
 
 TEST_F(AnchorLayoutTest, LeftAndTopAnchorsAndDefaultMargins) {
-    FakeWindow<os::Window> banner;
-    banner.box = {150, 260, 250, 280};
+    FakeWindow banner;
+    banner.MoveToBox({150, 260, 250, 280}, false);
     layout.SetUp(&dialog, -1, -1, -1, -1); // 50, 50, 10, 10
     layout.Add(&banner, kAnchorLeft | kAnchorTop | kAnchorKeepSize, 3, 4);
     layout.Add(&list, kAnchorRight);
+    int buttonMoves = button.moves;
     layout.Apply();
-    EXPECT_EQ(banner.box, (os::Box{103, 204, 203, 224}));
-    EXPECT_EQ(list.box, (os::Box{110, 210, 440, 400}));
-    EXPECT_EQ(button.moves, 0) << "SetUp forgets the controls added before";
+    EXPECT_EQ(banner.GetBox(false), (os::Box{103, 204, 203, 224}));
+    EXPECT_EQ(list.GetBox(false), (os::Box{110, 210, 440, 400}));
+    EXPECT_EQ(button.moves, buttonMoves) << "SetUp forgets the controls added before";
 }
 
 TEST_F(AnchorLayoutTest, LinesLeftOfTheControlOrOutsideTheClientLeaveItAlone) {
-    FakeWindow<os::Window> farRight;
-    farRight.box = {497, 210, 499, 220}; // its left edge is right of the x line 495
+    FakeWindow farRight;
+    farRight.MoveToBox({497, 210, 499, 220}, false); // its left edge is right of the x line 495
     layout.Add(&farRight, kAnchorRight);
     layout.Apply();
-    EXPECT_EQ(farRight.box, (os::Box{497, 210, 499, 220}));
+    EXPECT_EQ(farRight.GetBox(false), (os::Box{497, 210, 499, 220}));
 
     AnchorLayout wide;
     FakeDialog small;
-    small.box = {0, 0, 300, 300};
+    small.MoveToBox({0, 0, 300, 300}, false);
     wide.SetUp(&small, 200, 0, 100, 0); // x line at the client's left edge
     wide.Add(&list, kAnchorRight);
-    os::Box before = list.box;
+    os::Box before = list.GetBox(false);
     EXPECT_EQ(wide.Apply(), 1);
-    EXPECT_EQ(list.box, before);
+    EXPECT_EQ(list.GetBox(false), before);
 }
 
 } // namespace

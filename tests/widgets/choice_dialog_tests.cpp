@@ -3,7 +3,7 @@
 #include "core/param_node.h"
 #include "platform/resource_ids.h"
 #include "widgets/choice_dialog.h"
-#include "widgets/fake_dialog.h"
+#include "support/fake_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ protected:
         dialog = makeFakeDialog(IDD_CHOICE);
         choice.OnInitDialog(*dialog);
     }
-    FakeListBox &listBox() { return dialog->Get<FakeListBox>(IDC_CHOICE_LIST); }
+    os::MemoryListBox &listBox() { return dialog->Get<os::MemoryListBox>(IDC_CHOICE_LIST); }
     void typeFilter(ChoiceDialog &choice, const char *text) {
         dialog->Control(IDC_CHOICE_FILTER)->SetText(text);
         choice.OnCommand(*dialog, IDC_CHOICE_FILTER, os::ControlEvent::Changed);
@@ -40,20 +40,20 @@ TEST_F(ChoiceDialogTest, FilterFoldsLowerCaseAccentsOnly) {
     ChoiceDialog choice("Titre", "Choisir", nullptr, nullptr, false);
     open(choice, 1, -1);
     const std::string alpha = "Alpha : 1", ete = "\xE9t\xE9 : 2", capitalEte = "\xC9t\xE9 : 3";
-    EXPECT_EQ(listBox().Texts(), (std::vector<std::string>{alpha, capitalEte, ete}))
+    EXPECT_EQ(entryTexts(listBox()), (std::vector<std::string>{alpha, ete, capitalEte}))
         << "sorted by the list box";
-    EXPECT_EQ(listBox().selection, 0);
+    EXPECT_EQ(listBox().GetCurSel(), 0);
 
     typeFilter(choice, "ETE");
-    EXPECT_EQ(listBox().Texts(), (std::vector<std::string>{ete}));
+    EXPECT_EQ(entryTexts(listBox()), (std::vector<std::string>{ete}));
     typeFilter(choice, "ete");
-    EXPECT_EQ(listBox().Texts(), (std::vector<std::string>{ete})) << "the capital \xC9 is not folded";
+    EXPECT_EQ(entryTexts(listBox()), (std::vector<std::string>{ete})) << "the capital \xC9 is not folded";
     typeFilter(choice, "a :");
-    EXPECT_EQ(listBox().Texts(), (std::vector<std::string>{alpha}));
-    EXPECT_EQ(listBox().selection, 0);
+    EXPECT_EQ(entryTexts(listBox()), (std::vector<std::string>{alpha}));
+    EXPECT_EQ(listBox().GetCurSel(), 0);
     typeFilter(choice, "zzz");
-    EXPECT_TRUE(listBox().Texts().empty());
-    EXPECT_EQ(listBox().selection, -1);
+    EXPECT_TRUE(entryTexts(listBox()).empty());
+    EXPECT_EQ(listBox().GetCurSel(), -1);
     typeFilter(choice, "");
     EXPECT_EQ(listBox().GetCount(), 3);
 
@@ -68,20 +68,20 @@ TEST_F(ChoiceDialogTest, FilterFoldsLowerCaseAccentsOnly) {
 TEST_F(ChoiceDialogTest, StartUpSetsTextsExtentAndLayout) {
     ChoiceDialog choice("Profil applicatif", "S\xE9lectionnez", "Valider", "Abandon", true);
     open(choice, 0, -1);
-    EXPECT_EQ(dialog->text, "Profil applicatif");
+    EXPECT_EQ(dialog->GetText(), "Profil applicatif");
     EXPECT_EQ(dialog->Control(IDC_CHOICE_PROMPT)->GetText(), "S\xE9lectionnez");
     EXPECT_EQ(dialog->Control(ID_BUTTON_OK)->GetText(), "Valider");
     EXPECT_EQ(dialog->Control(ID_BUTTON_CANCEL)->GetText(), "Abandon");
     EXPECT_FALSE(dialog->Control(ID_BUTTON_CANCEL)->IsVisible());
-    EXPECT_EQ(listBox().Texts()[0], "1 : Alpha") << "value first";
-    EXPECT_EQ(listBox().extent, 7 * 9) << "the widest item, 9 characters";
+    EXPECT_EQ(entryTexts(listBox())[0], "1 : Alpha") << "value first";
+    EXPECT_EQ(listBox().HorizontalExtent(), 9) << "the widest item, 9 characters";
     // List box above the buttons, OK in the corner, Cancel left of it (5 units apart).
-    EXPECT_EQ(listBox().box.bottom, 495 - 5 - 20);
+    EXPECT_EQ(listBox().GetBox(false).bottom, 495 - 5 - 20);
     EXPECT_EQ(dialog->Control(ID_BUTTON_CANCEL)->GetBox(false).right, 495 - 5 - 80);
 
     ChoiceDialog plain(nullptr, nullptr, nullptr, nullptr, false);
     open(plain, 0, -1);
-    EXPECT_EQ(dialog->text, "Choisissez votre donn\xE9"
+    EXPECT_EQ(dialog->GetText(), "Choisissez votre donn\xE9"
                             "es")
         << "null texts keep the dialog's own";
     EXPECT_TRUE(dialog->Control(ID_BUTTON_CANCEL)->IsVisible());
@@ -90,13 +90,13 @@ TEST_F(ChoiceDialogTest, StartUpSetsTextsExtentAndLayout) {
 TEST_F(ChoiceDialogTest, PreselectionPicksTheEntryWithExactlyThatText) {
     ChoiceDialog exact(nullptr, nullptr, nullptr, nullptr, false, "\xE9t\xE9 : 2");
     open(exact, 1, -1);
-    EXPECT_EQ(listBox().GetItemText(listBox().selection), "\xE9t\xE9 : 2");
+    EXPECT_EQ(listBox().GetItemText(listBox().GetCurSel()), "\xE9t\xE9 : 2");
 
     ChoiceDialog otherCase(nullptr, nullptr, nullptr, nullptr, false, "alpha : 1");
     open(otherCase, 1, -1);
-    EXPECT_EQ(listBox().selection, 0);
+    EXPECT_EQ(listBox().GetCurSel(), 0);
     typeFilter(otherCase, "3");
-    EXPECT_EQ(listBox().selection, 0);
+    EXPECT_EQ(listBox().GetCurSel(), 0);
 }
 
 TEST_F(ChoiceDialogTest, ChosenTextFollowsTheResultMode) {
@@ -120,7 +120,7 @@ TEST_F(ChoiceDialogTest, ChosenTextFollowsTheResultMode) {
 TEST_F(ChoiceDialogTest, DoubleClickIsOkAndNoSelectionChoosesNothing) {
     ChoiceDialog choice(nullptr, nullptr, nullptr, nullptr, false);
     open(choice, 1, 1);
-    listBox().SetCurSel(2);
+    listBox().SetCurSel(1);
     choice.OnCommand(*dialog, IDC_CHOICE_LIST, os::ControlEvent::DoubleClicked);
     EXPECT_TRUE(dialog->ended);
     EXPECT_STREQ(choice.ChosenText(), "\xE9t\xE9");
@@ -134,11 +134,20 @@ TEST_F(ChoiceDialogTest, DoubleClickIsOkAndNoSelectionChoosesNothing) {
     EXPECT_FALSE(none.Chosen());
 }
 
+// A list box that cannot take the entry "Alpha : 1".
+class RefusingListBox : public os::MemoryListBox {
+public:
+    using MemoryListBox::MemoryListBox;
+    int AddString(const char *text) override {
+        return std::string(text) == "Alpha : 1" ? -1 : MemoryListBox::AddString(text);
+    }
+};
+
 TEST_F(ChoiceDialogTest, AnEntryTheListBoxRefusesIsReportedAndSkipped) {
     ChoiceDialog choice(nullptr, nullptr, nullptr, nullptr, false);
     choice.SetItems(list, 1, -1);
     dialog = makeFakeDialog(IDD_CHOICE);
-    listBox().refusedText = "Alpha : 1";
+    dialog->Add<RefusingListBox>(IDC_CHOICE_LIST, true);
     testing::internal::CaptureStderr();
     choice.OnInitDialog(*dialog);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
@@ -162,7 +171,7 @@ TEST(ChooseFromListTest, EmptyListShowsTheNoticeInstead) {
 
 TEST(ChooseFromListTest, GivesTheChoiceInOneStaticTextAndFreesTheList) {
     ScriptedUser user([](FakeDialog &dialog, os::DialogHandler &handler) {
-        FakeListBox &list = dialog.Get<FakeListBox>(IDC_CHOICE_LIST);
+        auto &list = dialog.Get<os::MemoryListBox>(IDC_CHOICE_LIST);
         list.SetCurSel(list.GetCount() - 1);
         handler.OnOK(dialog);
     });

@@ -1,6 +1,6 @@
 // ShowMessage and ShowNotice with fake controls: wrapped text, captions, hidden Cancel, results.
 #include "platform/resource_ids.h"
-#include "widgets/fake_dialog.h"
+#include "support/fake_dialog.h"
 #include "widgets/message_dialog.h"
 
 #include <gtest/gtest.h>
@@ -53,7 +53,7 @@ TEST(MessageDialogTest, ComesForwardAndAnchorsItsControls) {
     EXPECT_EQ(dialog->foregroundCalls, 1);
     EXPECT_EQ(dialog->bringForwardCalls, 1);
 
-    dialog->box = os::Box{100, 200, 700, 800};
+    dialog->MoveToBox({100, 200, 700, 800}, false);
     message.OnSize(*dialog);
     EXPECT_EQ(dialog->Control(IDC_MESSAGE_TEXT)->GetBox(false).right, 695);
     EXPECT_EQ(dialog->Control(IDC_MESSAGE_TEXT)->GetBox(false).bottom, 795 - 25);

@@ -1,7 +1,7 @@
 // NodeCombo: entries from the bound nodes, selection by label, name or node, and the node behind
 // the selected entry.
 #include "core/param_node.h"
-#include "widgets/fake_dialog.h"
+#include "support/fake_dialog.h"
 #include "widgets/node_combo.h"
 
 #include <gtest/gtest.h>
@@ -17,14 +17,14 @@ NodeList makeList(std::initializer_list<std::pair<const char *, const char *>> p
 }
 
 TEST(NodeComboTest, ShowsValuesAndFindsTheSelectedNode) {
-    FakeComboBox combo;
+    os::MemoryComboBox combo;
     NodeCombo binding(&combo);
     NodeList languages = makeList({{"FRA", "Fran\xE7"
                                            "ais"},
                                    {"ENU", "English"},
                                    {"DEU", "Deutsch"}});
     binding.Bind(languages, true);
-    EXPECT_EQ(combo.Texts(), (std::vector<std::string>{"Fran\xE7"
+    EXPECT_EQ(entryTexts(combo), (std::vector<std::string>{"Fran\xE7"
                                                        "ais",
                                                        "English", "Deutsch"}));
 
@@ -40,12 +40,12 @@ TEST(NodeComboTest, ShowsValuesAndFindsTheSelectedNode) {
     EXPECT_EQ(binding.SelectByName("ITA"), 0);
     EXPECT_STREQ(binding.SelectedText(), "English") << "a failed selection keeps the previous one";
     EXPECT_EQ(binding.SelectNode(ParamNodeOf(languages)), 1);
-    EXPECT_EQ(combo.selection, 0);
+    EXPECT_EQ(combo.GetCurSel(), 0);
     EXPECT_EQ(binding.SelectNode(nullptr), 0);
 }
 
 TEST(NodeComboTest, SelectLabelIsAPrefixSearchWithoutCase) {
-    FakeComboBox combo;
+    os::MemoryComboBox combo;
     NodeCombo binding(&combo);
     binding.Bind(makeList({{"a", "AutoCAD 2024"}, {"b", "AutoCAD LT 2024"}, {"c", "BricsCAD V24"}}), true);
     EXPECT_EQ(binding.SelectLabel("autocad lt"), 1);
@@ -57,23 +57,23 @@ TEST(NodeComboTest, SelectLabelIsAPrefixSearchWithoutCase) {
 }
 
 TEST(NodeComboTest, ShowingNamesFindsByName) {
-    FakeComboBox combo;
+    os::MemoryComboBox combo;
     NodeCombo binding(&combo);
     ParamNode owner(nullptr, nullptr);
     owner.AddChildBack(new ParamNode("Etude", "C:\\Etude"));
     owner.AddChildBack(new ParamNode("Atelier", "C:\\Atelier"));
     binding.Bind(owner.Children(), false, 0);
-    EXPECT_EQ(combo.Texts(), (std::vector<std::string>{"Etude", "Atelier"}));
+    EXPECT_EQ(entryTexts(combo), (std::vector<std::string>{"Etude", "Atelier"}));
     EXPECT_STREQ(binding.Label(owner.ChildAt(1)), "Atelier");
     EXPECT_EQ(binding.SelectNode(owner.ChildAt(1)), 1);
     EXPECT_EQ(binding.SelectedNode(), owner.ChildAt(1));
 
     // Rebinding with nodes it does not own leaves them to their owner (the test's node).
     binding.Bind(makeList({{"x", "X"}}), true);
-    EXPECT_EQ(combo.Texts(), (std::vector<std::string>{"X"}));
+    EXPECT_EQ(entryTexts(combo), (std::vector<std::string>{"X"}));
     EXPECT_EQ(owner.ChildCount(), 2);
     binding.Bind(owner.Children(), false);
-    EXPECT_EQ(combo.Texts(), (std::vector<std::string>{"C:\\Etude", "C:\\Atelier"}));
+    EXPECT_EQ(entryTexts(combo), (std::vector<std::string>{"C:\\Etude", "C:\\Atelier"}));
 }
 
 TEST(NodeComboTest, WithoutComboBoxNothingHappens) {
@@ -81,10 +81,10 @@ TEST(NodeComboTest, WithoutComboBoxNothingHappens) {
     binding.Bind(makeList({{"a", "A"}}), true);
     EXPECT_EQ(binding.SelectedText(), nullptr);
     EXPECT_EQ(binding.SelectByName("a"), 0);
-    FakeComboBox combo;
+    os::MemoryComboBox combo;
     binding.Attach(&combo);
     binding.Refill();
-    EXPECT_EQ(combo.Texts(), (std::vector<std::string>{"A"}));
+    EXPECT_EQ(entryTexts(combo), (std::vector<std::string>{"A"}));
 }
 
 } // namespace

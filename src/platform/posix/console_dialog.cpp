@@ -6,7 +6,7 @@
 #include "platform/ascii_case.h"
 #include "platform/dialog.h"
 #include "platform/posix/codepage.h"
-#include "platform/posix/console_controls.h"
+#include "platform/memory_controls.h"
 #include "platform/posix/console_templates.h"
 
 #include <cstdlib>
@@ -22,23 +22,23 @@ std::FILE *outputStream = nullptr;
 std::unique_ptr<Window> makeControl(const ConsoleControlTemplate &form) {
     switch (form.kind) {
     case ConsoleKind::ListBox:
-        return std::make_unique<ConsoleListBox>(form.sorted);
+        return std::make_unique<MemoryListBox>(form.sorted);
     case ConsoleKind::ComboBox:
-        return std::make_unique<ConsoleComboBox>(form.sorted);
+        return std::make_unique<MemoryComboBox>(form.sorted);
     case ConsoleKind::CheckBox:
-        return std::make_unique<ConsoleCheckBox>(form.text);
+        return std::make_unique<MemoryCheckBox>(form.text);
     case ConsoleKind::Button:
-        return std::make_unique<ConsoleButton>(form.text);
+        return std::make_unique<MemoryButton>(form.text);
     case ConsoleKind::Edit:
         break;
     }
-    return std::make_unique<ConsoleWindow<Window>>(form.text);
+    return std::make_unique<MemoryWindow<Window>>(form.text);
 }
 
-class ConsoleDialog : public ConsoleWindow<DialogWindow> {
+class ConsoleDialog : public MemoryWindow<DialogWindow> {
 public:
     ConsoleDialog(const ConsoleDialogTemplate &form, std::FILE *output)
-        : ConsoleWindow(form.title), output(output) {
+        : MemoryWindow(form.title), output(output) {
         for (const ConsoleControlTemplate &control : form.controls)
             parts.push_back(Part{&control, makeControl(control)});
     }

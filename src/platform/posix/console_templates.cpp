@@ -22,6 +22,18 @@ const std::vector<ConsoleDialogTemplate> templates{
          okButton,
          cancelButton,
      }},
+    {IDD_CONNEXION,
+     "Configuration - connexion",
+     {
+         {IDC_CONNEXION_LOGO, ConsoleKind::Edit, "logo 430x95", nullptr, false, false},
+         {IDC_CONNEXION_HOSTS, ConsoleKind::ComboBox, "", "host", true, false},
+         {IDC_CONNEXION_LANGUAGES, ConsoleKind::ComboBox, "", "language", true, true},
+         {IDC_CONNEXION_AUTOLOAD, ConsoleKind::CheckBox, "Autoload", "autoload", true, false},
+         {IDC_CONNEXION_64BIT, ConsoleKind::CheckBox, "64bit", "64bit", true, false},
+         {IDC_CONNEXION_OPTIONS, ConsoleKind::Button, "", nullptr, false, false},
+         {ID_BUTTON_OK, ConsoleKind::Button, "OK", "ok", true, false},
+         {ID_BUTTON_CANCEL, ConsoleKind::Button, "Annuler", "cancel", false, false},
+     }},
     {IDD_MESSAGE,
      "Confirmation",
      {

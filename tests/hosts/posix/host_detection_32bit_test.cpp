@@ -1,6 +1,6 @@
 // Host detection on a 32-bit Windows, which has one registry view. Sandbox only: the bitness is
 // asked once per process, so the 32-bit detection runs in a child process of its own.
-#include "hosts/host_machine.h"
+#include "support/host_machine.h"
 
 #include "core/param_node.h"
 #include "hosts/host_detection.h"

@@ -1,5 +1,5 @@
-// The entry lists of the console controls and their order (see console_controls.h).
-#include "platform/posix/console_controls.h"
+// The entry lists of the memory controls and their order (see memory_controls.h).
+#include "platform/memory_controls.h"
 
 #include <algorithm>
 
@@ -63,7 +63,7 @@ bool startsWithIgnoringCase(const std::string &text, const char *prefix) {
 
 } // namespace
 
-template <class Interface> int ConsoleEntries<Interface>::AddString(const char *text) {
+template <class Interface> int MemoryEntries<Interface>::AddString(const char *text) {
     if (text == nullptr)
         return -1;
     Entry entry{text, 0};
@@ -78,7 +78,7 @@ template <class Interface> int ConsoleEntries<Interface>::AddString(const char *
     return index;
 }
 
-template <class Interface> int ConsoleEntries<Interface>::SelectString(const char *prefix) {
+template <class Interface> int MemoryEntries<Interface>::SelectString(const char *prefix) {
     if (prefix == nullptr)
         return -1;
     for (int index = 0; index < GetCount(); ++index) {
@@ -90,7 +90,7 @@ template <class Interface> int ConsoleEntries<Interface>::SelectString(const cha
     return -1;
 }
 
-template class ConsoleEntries<ListBox>;
-template class ConsoleEntries<ComboBox>;
+template class MemoryEntries<ListBox>;
+template class MemoryEntries<ComboBox>;
 
 } // namespace os

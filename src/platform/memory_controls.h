@@ -1,5 +1,5 @@
-// The controls of the console dialog: in-memory windows holding what Win32 controls hold (text,
-// state, entries, selection), for the console dialog to print.
+// Controls held in memory: windows that keep what Win32 controls keep (text, state, entries,
+// selection, icon), for the sandbox's console dialog to print and for the tests of dialog logic.
 #pragma once
 
 #include "platform/controls.h"
@@ -9,10 +9,10 @@
 
 namespace os {
 
-// The Window part of every console control. Sizes are counted in characters.
-template <class Interface> class ConsoleWindow : public Interface {
+// The Window part of every memory control. Sizes and text extents are counted in characters.
+template <class Interface> class MemoryWindow : public Interface {
 public:
-    explicit ConsoleWindow(const char *text) : text(text != nullptr ? text : "") {}
+    explicit MemoryWindow(const char *text = "") : text(text != nullptr ? text : "") {}
 
     Box GetBox(bool) const override { return box; }
     void MoveToBox(const Box &newBox, bool) override { box = newBox; }
@@ -34,15 +34,19 @@ private:
     Box box{0, 0, 0, 0};
 };
 
-class ConsoleButton : public ConsoleWindow<Button> {
+class MemoryButton : public MemoryWindow<Button> {
 public:
-    using ConsoleWindow::ConsoleWindow;
-    void SetIcon(int) override {}
+    using MemoryWindow::MemoryWindow;
+    void SetIcon(int iconId) override { icon = iconId; }
+    int Icon() const { return icon; }
+
+private:
+    int icon = 0;
 };
 
-class ConsoleCheckBox : public ConsoleWindow<CheckBox> {
+class MemoryCheckBox : public MemoryWindow<CheckBox> {
 public:
-    using ConsoleWindow::ConsoleWindow;
+    using MemoryWindow::MemoryWindow;
     int GetCheck() const override { return check; }
     void SetCheck(int value) override { check = value != 0 ? 1 : 0; }
 
@@ -50,11 +54,11 @@ private:
     int check = 0;
 };
 
-// The entries of a console list box or combo box. A sorted list orders its entries as Windows
+// The entries of a memory list box or combo box. A sorted list orders its entries as Windows
 // roughly does: letters without regard to case or accents first, then the character codes.
-template <class Interface> class ConsoleEntries : public ConsoleWindow<Interface> {
+template <class Interface> class MemoryEntries : public MemoryWindow<Interface> {
 public:
-    explicit ConsoleEntries(bool sorted) : ConsoleWindow<Interface>(""), sorted(sorted) {}
+    explicit MemoryEntries(bool sorted = false) : MemoryWindow<Interface>(""), sorted(sorted) {}
 
     void ResetContent() override {
         entries.clear();
@@ -84,12 +88,16 @@ private:
     bool sorted;
 };
 
-class ConsoleListBox : public ConsoleEntries<ListBox> {
+class MemoryListBox : public MemoryEntries<ListBox> {
 public:
-    using ConsoleEntries::ConsoleEntries;
-    void SetHorizontalExtent(int32_t) override {}
+    using MemoryEntries::MemoryEntries;
+    void SetHorizontalExtent(int32_t width) override { extent = width; }
+    int32_t HorizontalExtent() const { return extent; }
+
+private:
+    int32_t extent = 0;
 };
 
-using ConsoleComboBox = ConsoleEntries<ComboBox>;
+using MemoryComboBox = MemoryEntries<ComboBox>;
 
 } // namespace os

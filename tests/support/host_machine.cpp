@@ -1,5 +1,5 @@
 // Installing hosts on the test machine through the registry and file layers.
-#include "hosts/host_machine.h"
+#include "support/host_machine.h"
 
 #include "core/text_string.h"
 #include "install/install_settings.h"

@@ -1,0 +1,82 @@
+// The connexion dialog, the Configurator's one window: construction loads everything it shows
+// (settings, command line, context, logo, languages), the dialog picks a host installation, a
+// language, the module size and the start-up load, OK deploys, destruction saves the settings.
+#pragma once
+
+#include "core/param_node.h"
+#include "core/text_string.h"
+#include "platform/dialog.h"
+#include "widgets/node_combo.h"
+
+class BmpImage;
+
+// The bitness of Windows: 64 or 32 (also when it cannot be told).
+int windowsBitness();
+
+// What OK runs to deploy the choice: deployConfiguration unless another was put in place (tests
+// that watch the call). SetDeployment(null) restores it; the previous one is returned.
+using Deployment = int (*)(const ParamNode &host, const ParamNode &language, bool use64,
+                           const char *drawingFiles, bool autoload);
+Deployment SetDeployment(Deployment deployment);
+
+class ConnexionDialog : public os::DialogHandler {
+public:
+    // commandLine: the text after the program name. Loads in this order: registry settings,
+    // program folder, command line, context (asking for the profile when several exist),
+    // "CfgPrf.ini", command-line overrides, logo, "langues.ini", the module size default.
+    explicit ConnexionDialog(const char *commandLine);
+    // Writes the settings back to the registry, after OK and Annuler alike.
+    ~ConnexionDialog() override;
+    ConnexionDialog(const ConnexionDialog &) = delete;
+    ConnexionDialog &operator=(const ConnexionDialog &) = delete;
+
+    // Runs the dialog modally; ID_BUTTON_OK after a deployment, ID_BUTTON_CANCEL, or -1.
+    int Run();
+
+    bool OnInitDialog(os::DialogWindow &dialog) override;
+    void OnCommand(os::DialogWindow &dialog, int controlId, os::ControlEvent event) override;
+    void OnOK(os::DialogWindow &dialog) override;
+    void OnPaint(os::DialogWindow &dialog, os::DeviceContext context) override;
+
+    // Detects the hosts, fills the host combo box and selects the host chosen last.
+    void fillHosts();
+    // Enables OK, "64bit" and "Autoload" and sets the module size for the selected host.
+    void updateHostDependentControls();
+
+    const TextString &DrawingFiles() const { return drawingFiles; }
+    int Use64() const { return use64; }
+
+private:
+    // The context named by appArgs, or chosen by the user among the configured ones (empty: the
+    // standard profile); sets currentContext as it goes.
+    void chooseContext(TextString &appArgs, TextString &contextName);
+    // Data exchange of the two check boxes.
+    void readChecks();
+    void writeChecks();
+
+    int has32 = 0;
+    int has64 = 0;
+    BmpImage *logo = nullptr; // kept by the image cache
+    NodeCombo languageChoice;
+    NodeCombo hostChoice;
+    ParamNode hosts{nullptr, nullptr};
+    ParamNode languages{nullptr, nullptr};
+    TextString drawingFiles;
+    TextString programFolderText;
+    // The controls, while the dialog runs.
+    os::CheckBox *autoloadButton = nullptr;
+    os::Button *optionsButton = nullptr;
+    os::CheckBox *use64Button = nullptr;
+    os::Button *okButton = nullptr;
+    os::Button *cancelButton = nullptr;
+    os::Window *logoFrame = nullptr;
+    os::ComboBox *languageCombo = nullptr;
+    os::ComboBox *hostCombo = nullptr;
+    int use64 = 0;
+    int autoload = 0;
+    int icon = IDI_PROGRAM;
+};
+
+// The program: runs the connexion dialog on commandLine (the text after the program name) and
+// gives the exit code, 0 after OK, 1 after Annuler or closing.
+int runConfigurator(const char *commandLine);
