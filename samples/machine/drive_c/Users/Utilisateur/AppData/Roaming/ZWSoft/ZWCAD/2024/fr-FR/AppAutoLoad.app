@@ -1,0 +1,1 @@
+C:\Program Files\ZWSOFT\ZWCAD 2024\zwmenu.zrx

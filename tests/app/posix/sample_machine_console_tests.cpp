@@ -1,0 +1,106 @@
+// The Configurator on a copy of the sample machine, driven through the console dialog as a user
+// would: what it prints, Annuler, and OK.
+#include "app/connexion_dialog.h"
+#include "install/install_settings.h"
+#include "platform/posix/console_dialog.h"
+#include "registry/registry_key.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SampleMachineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char folder[] = "/tmp/veltra-sample-XXXXXX";
+        ASSERT_NE(mkdtemp(folder), nullptr);
+        root = folder;
+        fs::copy(VELTRA_SAMPLES_DIR "/machine", root, fs::copy_options::recursive);
+        setenv("VELTRA_ROOT", root.c_str(), 1);
+        setenv("VELTRA_PROGRAM", "C:\\Program Files\\Veltra\\veltracfg.exe", 1);
+        for (TextString *text : {&ChoixCAD, &ChoixCADReg, &ChoixLG, &ArgsCAD, &ArgsAPP, &ExeAltern})
+            text->Clear();
+        Vers64 = -1;
+        before = fileList();
+    }
+    void TearDown() override {
+        unsetenv("VELTRA_ROOT");
+        unsetenv("VELTRA_PROGRAM");
+        fs::remove_all(root);
+    }
+
+    // Runs the program with these commands; gives its exit code and keeps what it printed.
+    int run(const std::string &commands) {
+        std::FILE *input = std::tmpfile();
+        std::FILE *output = std::tmpfile();
+        std::fputs(commands.c_str(), input);
+        std::rewind(input);
+        os::setConsoleStreams(input, output);
+        int code = runConfigurator("");
+        os::setConsoleStreams(nullptr, nullptr);
+        std::rewind(output);
+        printed.clear();
+        for (int c; (c = std::fgetc(output)) != EOF;)
+            printed.push_back(static_cast<char>(c));
+        std::fclose(input);
+        std::fclose(output);
+        return code;
+    }
+    std::string fileList() const {
+        std::string list;
+        for (const auto &entry : fs::recursive_directory_iterator(root + "/drive_c"))
+            list += entry.path().string() + "\n";
+        return list;
+    }
+    std::string setting(const char *name) {
+        RegistryKey key;
+        key.openPath("HKEY_CURRENT_USER/Software/Corvanth//1.0/Systeme", false);
+        const char *value = key.readValue(name, true, false);
+        return value != nullptr ? value : "(absent)";
+    }
+
+    std::string root, before, printed;
+};
+
+TEST_F(SampleMachineTest, AnnulerWritesOnlyTheRegistrySettings) {
+    EXPECT_EQ(run("language 9\n64bit off\nhost 3\n64bit off\nautoload on\nbonjour\ncancel\n"), 1);
+    const std::string acad = "AutoCAD 2024 FRA, ACAD-7101:40C, C:\\Program Files\\Autodesk\\AutoCAD 2024\\acad.exe\n";
+    EXPECT_EQ(printed.substr(0, printed.find(" 4. Italiano\n")),
+              "Veltra - www.veltra.example\n"
+              "*1. ZWCAD 2024 Fran\xC3\xA7" "ais, fr-FR, C:\\Program Files\\ZWSOFT\\ZWCAD 2024\\zwcad.exe\n"
+              " 2. Bicscad V24-64b, fr_FR, C:\\Program Files\\Bricsys\\BricsCAD V24 fr_FR\\bricscad.exe\n"
+              " 3. " + acad + " 1. Deutsch\n 2. English\n*3. Fran\xC3\xA7" "ais\n");
+    EXPECT_NE(printed.find("Num\xC3\xA9ro d'entr\xC3\xA9" "e incorrect : language 9\n"), std::string::npos);
+    EXPECT_NE(printed.find("[ ] Autoload\n[ ] 64bit\nOK\n"), std::string::npos) << "64bit off on ZWCAD";
+    EXPECT_NE(printed.find("*3. " + acad), std::string::npos);
+    EXPECT_NE(printed.find("[ ] Autoload (inactif)\n[x] 64bit (inactif)\nOK\n"), std::string::npos);
+    EXPECT_NE(printed.find("Commande sans effet, contr\xC3\xB4le inactif : 64bit off\n"), std::string::npos);
+    EXPECT_NE(printed.find("Commande inconnue : bonjour\n"), std::string::npos);
+    EXPECT_EQ(fileList(), before) << "no file written";
+    EXPECT_EQ(setting("Vers64"), "0") << "remembered from ZWCAD";
+    EXPECT_EQ(setting("ChoixCAD"), "") << "nothing chosen";
+}
+
+TEST_F(SampleMachineTest, OkSavesTheChoice) {
+    EXPECT_EQ(run("host 3\nlanguage 2\nok\n"), 0);
+    EXPECT_EQ(printed.find("Commande"), std::string::npos) << printed;
+    EXPECT_EQ(setting("ChoixCAD"), "C:\\Program Files\\Autodesk\\AutoCAD 2024\\acad.exe");
+    EXPECT_EQ(setting("ChoixLG"), "ENU");
+    std::ifstream file(root + "/drive_c/Users/Utilisateur/AppData/Local/VeltraConfig/GenAuto/CfgPrf.ini");
+    std::stringstream saved;
+    saved << file.rdbuf();
+    EXPECT_NE(saved.str().find("\"ChoixCADReg\" = \"SOFTWARE/Autodesk/AutoCAD/R24.3/ACAD-7101:40C\""),
+              std::string::npos)
+        << saved.str();
+}
+
+} // namespace
