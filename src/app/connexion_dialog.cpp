@@ -114,9 +114,8 @@ void ConnexionDialog::chooseContext(TextString &appArgs, TextString &contextName
         contextName.Assign(contexts.ChildAt(0)->Name());
     } else if (count > 1) {
         NodeList profiles = contexts.Children(true);
-        const char *chosen = ChooseFromList("Profil applicatif",
-                                            "S\xE9lectionnez le profil \xE0 configurer", profiles, true,
-                                            nullptr, nullptr, 1, -1);
+        const char *chosen = ChooseFromList("Profil applicatif", "S\xE9lectionnez le profil \xE0 configurer",
+                                            profiles, true, nullptr, nullptr, 1, -1);
         if (chosen != nullptr) {
             contextName.Assign(chosen);
             currentContext.Assign(chosen);

@@ -64,7 +64,10 @@ protected:
         makeFile(path);
         writeWholeFile(text, path.c_str());
     }
-    void writeLanguages() { writeProgramFile("langues.ini", "FRA = \"Fran\xE7" "ais\"\nENU = \"English\"\n"); }
+    void writeLanguages() {
+        writeProgramFile("langues.ini", "FRA = \"Fran\xE7"
+                                        "ais\"\nENU = \"English\"\n");
+    }
     // Writes a "CfgPrf.ini" in the GenAuto folder of the context folder (relative to scratch).
     void writeSettingsFile(const std::string &folder, const char *argsApp, const char *argsCad) {
         ParamNode settings(nullptr, nullptr);
@@ -107,7 +110,8 @@ TEST_F(ConnexionDialogTest, OpensWithTitleIconsHostsAndLanguages) {
     ASSERT_EQ(hosts.size(), 2u);
     EXPECT_EQ(hosts[0].rfind("ZWCAD 2024, fr-FR, ", 0), 0u) << hosts[0];
     EXPECT_EQ(hosts[1], "AutoCAD 2024 FRA, ACAD-7101:40C, " + acadExe);
-    EXPECT_EQ(entryTexts(combo(IDC_CONNEXION_LANGUAGES)), (std::vector<std::string>{"English", "Fran\xE7" "ais"}));
+    EXPECT_EQ(entryTexts(combo(IDC_CONNEXION_LANGUAGES)), (std::vector<std::string>{"English", "Fran\xE7"
+                                                                                               "ais"}));
     EXPECT_EQ(combo(IDC_CONNEXION_LANGUAGES).GetCurSel(), 1) << "the first language of the file";
 }
 

@@ -7,12 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -62,8 +64,11 @@ protected:
         return list;
     }
     std::string setting(const char *name) {
+        return value("HKEY_CURRENT_USER/Software/Corvanth//1.0/Systeme", name);
+    }
+    std::string value(const std::string &path, const char *name) {
         RegistryKey key;
-        key.openPath("HKEY_CURRENT_USER/Software/Corvanth//1.0/Systeme", false);
+        key.openPath(path.c_str(), false);
         const char *value = key.readValue(name, true, false);
         return value != nullptr ? value : "(absent)";
     }
@@ -73,13 +78,20 @@ protected:
 
 TEST_F(SampleMachineTest, AnnulerWritesOnlyTheRegistrySettings) {
     EXPECT_EQ(run("language 9\n64bit off\nhost 3\n64bit off\nautoload on\nbonjour\ncancel\n"), 1);
-    const std::string acad = "AutoCAD 2024 FRA, ACAD-7101:40C, C:\\Program Files\\Autodesk\\AutoCAD 2024\\acad.exe\n";
+    const std::string acad =
+        "AutoCAD 2024 FRA, ACAD-7101:40C, C:\\Program Files\\Autodesk\\AutoCAD 2024\\acad.exe\n";
     EXPECT_EQ(printed.substr(0, printed.find(" 4. Italiano\n")),
               "Veltra - www.veltra.example\n"
-              "*1. ZWCAD 2024 Fran\xC3\xA7" "ais, fr-FR, C:\\Program Files\\ZWSOFT\\ZWCAD 2024\\zwcad.exe\n"
+              "*1. ZWCAD 2024 Fran\xC3\xA7"
+              "ais, fr-FR, C:\\Program Files\\ZWSOFT\\ZWCAD 2024\\zwcad.exe\n"
               " 2. Bicscad V24-64b, fr_FR, C:\\Program Files\\Bricsys\\BricsCAD V24 fr_FR\\bricscad.exe\n"
-              " 3. " + acad + " 1. Deutsch\n 2. English\n*3. Fran\xC3\xA7" "ais\n");
-    EXPECT_NE(printed.find("Num\xC3\xA9ro d'entr\xC3\xA9" "e incorrect : language 9\n"), std::string::npos);
+              " 3. " +
+                  acad +
+                  " 1. Deutsch\n 2. English\n*3. Fran\xC3\xA7"
+                  "ais\n");
+    EXPECT_NE(printed.find("Num\xC3\xA9ro d'entr\xC3\xA9"
+                           "e incorrect : language 9\n"),
+              std::string::npos);
     EXPECT_NE(printed.find("[ ] Autoload\n[ ] 64bit\nOK\n"), std::string::npos) << "64bit off on ZWCAD";
     EXPECT_NE(printed.find("*3. " + acad), std::string::npos);
     EXPECT_NE(printed.find("[ ] Autoload (inactif)\n[x] 64bit (inactif)\nOK\n"), std::string::npos);
@@ -90,7 +102,7 @@ TEST_F(SampleMachineTest, AnnulerWritesOnlyTheRegistrySettings) {
     EXPECT_EQ(setting("ChoixCAD"), "") << "nothing chosen";
 }
 
-TEST_F(SampleMachineTest, OkSavesTheChoice) {
+TEST_F(SampleMachineTest, OkSavesTheChoiceAndDeploys) {
     EXPECT_EQ(run("host 3\nlanguage 2\nok\n"), 0);
     EXPECT_EQ(printed.find("Commande"), std::string::npos) << printed;
     EXPECT_EQ(setting("ChoixCAD"), "C:\\Program Files\\Autodesk\\AutoCAD 2024\\acad.exe");
@@ -101,6 +113,28 @@ TEST_F(SampleMachineTest, OkSavesTheChoice) {
     EXPECT_NE(saved.str().find("\"ChoixCADReg\" = \"SOFTWARE/Autodesk/AutoCAD/R24.3/ACAD-7101:40C\""),
               std::string::npos)
         << saved.str();
+
+    // AutoCAD 2024 (start-up variant 1): the module in the profile's start-up list, the machine's
+    // AppLoad settings copied, the program folder trusted, the context's folder on the search path.
+    const std::string product = "HKEY_CURRENT_USER/Software/Autodesk/AutoCAD/R24.3/ACAD-7101:40C";
+    const std::string profile = product + "/Profiles/<<Profil sans nom>>";
+    EXPECT_EQ(value(profile + "/Dialogs/Appload/Startup", "1Startup"),
+              "C:\\Program Files\\Veltra\\veltra24-64.arx");
+    EXPECT_EQ(value(profile + "/Dialogs/Appload/Startup", "NumStartup"), "1");
+    EXPECT_EQ(value(product + "/Applications/AcadAppload", "DESCRIPTION"), "AutoCAD Appload");
+    EXPECT_EQ(value(profile + "/Variables", "TRUSTEDPATHS"), "C:\\Program Files\\Veltra");
+    std::string searchPath = value(profile + "/General", "ACAD");
+    EXPECT_EQ(searchPath.substr(searchPath.rfind(';') + 1),
+              "C:\\Users\\Utilisateur\\AppData\\Local\\VeltraConfig\\DossierCAD");
+    const std::string context = root + "/drive_c/Users/Utilisateur/AppData/Local/VeltraConfig/";
+    EXPECT_TRUE(fs::exists(context + "ConfigUsr/system/registreext.reg"));
+    EXPECT_TRUE(fs::exists(context + "GenAuto/CmdApp.inf"));
+    EXPECT_FALSE(fs::exists(context + "GenAuto/acad.rx"));
+    // The launcher was started (without waiting for it): it records its arguments.
+    const std::string record = root + "/drive_c/Program Files/Veltra/lanceurcad.txt";
+    for (int attempt = 0; attempt < 100 && !fs::exists(record); ++attempt)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_TRUE(fs::exists(record));
 }
 
 } // namespace
