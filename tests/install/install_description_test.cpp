@@ -69,7 +69,6 @@ TEST_F(InstallDescription, ABlankFirstLineStandsForTheDefault) {
     std::string byDefault = localAppData() + "\\VeltraConfig";
     EXPECT_EQ(folderFor(""), byDefault);
     EXPECT_EQ(folderFor("  \t \r\nD:\\Second\r\n"), byDefault);
-    EXPECT_EQ(folderFor("\r\n"), byDefault);
 }
 
 TEST_F(InstallDescription, AFirstLineInAnotherEncodingStaysBelowTheDocumentsFolder) {

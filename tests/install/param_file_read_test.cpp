@@ -95,21 +95,6 @@ TEST(ParamFileRead, AMissingValueEndsTheReadingWithItsDiagnostic) {
     }
 }
 
-TEST(ParamFileRead, ReadEntryReportsTheEnd) {
-    MemoryInput in("a = 1 + b - # done");
-    ParamNode node("old", "old");
-    node.AddChildBack(new ParamNode("stale", "x"));
-    int atEnd = -1;
-    EXPECT_EQ(ParamFile::ReadEntry(node, in, &atEnd), 1);
-    EXPECT_EQ(atEnd, 0);
-    EXPECT_EQ(treeText(node.Children()), "b=");
-    EXPECT_STREQ(node.Name(), "a");
-    EXPECT_EQ(ParamFile::ReadEntry(node, in, &atEnd), 0);
-    EXPECT_EQ(atEnd, 1);
-    EXPECT_EQ(node.Value(), nullptr);
-    EXPECT_EQ(node.Children(), nullptr);
-}
-
 TEST(ParamFileRead, DeepNestingDoesNotExhaustTheStack) {
     const int depth = 200000;
     std::string text;

@@ -31,13 +31,6 @@ TEST(ParamLexer, NumbersWordsAndSigns) {
                                 {TokenKind::Word, "-x"},      {TokenKind::Word, "-"},
                                 {TokenKind::Number, "1.2.3"}, {TokenKind::Word, "a=1"}};
     EXPECT_EQ(tokens("12abc -5 -2.5 -x - 1.2.3 a=1"), expected);
-
-    MemoryInput in("-2.5 abc");
-    ParamLexer lexer("#", "");
-    ASSERT_EQ(lexer.NextToken(in), 1);
-    EXPECT_DOUBLE_EQ(lexer.Number(), -2.5);
-    ASSERT_EQ(lexer.NextToken(in), 1);
-    EXPECT_DOUBLE_EQ(lexer.Number(), 0);
 }
 
 TEST(ParamLexer, BackslashEscapesOnlyQuoteAndItself) {
@@ -68,13 +61,4 @@ TEST(ParamLexer, SymbolCharactersAreTokensOfTheirOwn) {
                                 {TokenKind::Word, "b"},     {TokenKind::Symbol, ","},
                                 {TokenKind::Symbol, ","},   {TokenKind::Quoted, "c,d"}};
     EXPECT_EQ(tokens("1.5,b,,\"c,d\"", "", ","), expected);
-}
-
-TEST(ParamLexer, SkipLineStopsAfterTheLineEnd) {
-    MemoryInput in("abc\rdef\nx");
-    EXPECT_EQ(SkipLine(in), 1);
-    EXPECT_EQ(in.get(), 'd');
-    EXPECT_EQ(SkipLine(in), 1);
-    EXPECT_EQ(in.get(), 'x');
-    EXPECT_EQ(SkipLine(in), 0);
 }

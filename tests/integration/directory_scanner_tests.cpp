@@ -59,14 +59,4 @@ TEST_F(DirectoryScannerTest, PatternsAndFailedOpens) {
     EXPECT_EQ(isFolder, 0);
 }
 
-TEST_F(DirectoryScannerTest, CloseEndsTheListing) {
-    writeBytes("a.txt", "a");
-    DirectoryScanner scanner;
-    EXPECT_EQ(scanner.close(), 1);
-    ASSERT_EQ(scanner.open(scratch().c_str(), false), 1);
-    EXPECT_EQ(scanner.close(), 1);
-    EXPECT_EQ(scanner.next(false), nullptr);
-    EXPECT_EQ(scanner.close(), 1);
-}
-
 } // namespace

@@ -107,17 +107,6 @@ TEST_F(FileUtilsTest, MakeFoldersRefusesLongPathsWithoutCreatingAnything) {
     EXPECT_EQ(fileExists(scratchPath(std::string(359 - scratch().size() - 1, 'o')).c_str()), 0);
 }
 
-TEST_F(FileUtilsTest, MakeParentFoldersCreatesTheFilesFolder) {
-    CaptureStderr();
-    EXPECT_EQ(makeParentFolders("veltra.arx", true), 1);
-    EXPECT_EQ(fileExists("veltra.arx"), 0);
-    EXPECT_EQ(makeParentFolders(scratchPath("p\\q\\file.txt").c_str(), false), 0);
-    EXPECT_EQ(makeParentFolders(scratchPath("p\\q\\file.txt").c_str(), true), 1);
-    GetCapturedStderr();
-    EXPECT_EQ(folderExists(scratchPath("P\\Q").c_str()), 1);
-    EXPECT_EQ(fileExists(scratchPath("p\\q\\file.txt").c_str()), 0);
-}
-
 TEST_F(FileUtilsTest, ExistenceTestsAndDeletion) {
     writeBytes("file.txt", "x");
     ASSERT_EQ(makeFolders(scratchPath("folder").c_str(), false), 1);

@@ -12,12 +12,6 @@ namespace {
 
 class ProcessTest : public TestMachine {};
 
-TEST_F(ProcessTest, MissingProgramGivesFileNotFound) {
-    EXPECT_EQ(os::createProcess(("\"" + scratchPath("missing.exe") + "\" arg").c_str()),
-              os::errorFileNotFound);
-    EXPECT_EQ(os::createProcess((scratchPath("missing.exe")).c_str()), os::errorFileNotFound);
-}
-
 TEST_F(ProcessTest, StartedProgramGetsItsArgumentsByTheWindowsRules) {
     std::string commandLine = recorderCommandLine(
         scratchPath("args.txt"), R"(plain "two words" "quote\"inside" back\\slash "trail\\" "")");

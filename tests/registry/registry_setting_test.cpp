@@ -57,23 +57,6 @@ TEST_F(RegistrySettings, SettingsRegisterInFrontAndLeaveTheListWhenDestroyed) {
     EXPECT_EQ(registrySettings()->item, &first);
 }
 
-TEST_F(RegistrySettings, LoadingFromAnEmptyRegistryCreatesTheKeyAndKeepsTheValues) {
-    int32_t number = -1;
-    TextString value("initial");
-    RegistrySetting numberSetting(root, 1, &number, "Nombre", userTestKey, settingsPart);
-    RegistrySetting textSetting(root, 1, &value, "Texte", userTestKey, settingsPart);
-    ASSERT_EQ(openKey(os::hkeyCurrentUser, settingsKey), nullptr);
-
-    DiagnosticCapture diagnostics;
-    EXPECT_TRUE(loadRegistrySettings());
-    EXPECT_EQ(diagnostics.text(), "Lecture du registre...\n");
-    os::HKey created = openKey(os::hkeyCurrentUser, settingsKey);
-    EXPECT_NE(created, nullptr);
-    os::regCloseKey(created);
-    EXPECT_EQ(number, -1);
-    EXPECT_STREQ(value.CStr(), "initial");
-}
-
 TEST_F(RegistrySettings, IntegersLoadFromTheNumberAtTheStartOfTheirText) {
     const struct {
         const char *stored;
@@ -87,22 +70,6 @@ TEST_F(RegistrySettings, IntegersLoadFromTheNumberAtTheStartOfTheirText) {
         loadRegistrySettings();
         EXPECT_EQ(number, example.loaded) << example.stored;
     }
-}
-
-TEST_F(RegistrySettings, NumbersStoredByOtherToolsAndTextsLoad) {
-    std::uint32_t minus42 = static_cast<std::uint32_t>(-42);
-    store("Nombre", os::regDword, std::string(reinterpret_cast<const char *>(&minus42), sizeof minus42));
-    storeText("Texte", "C:\\Program Files\\x \xE9");
-    int32_t number = 0;
-    TextString value("avant");
-    TextString missing("garde");
-    RegistrySetting numberSetting(root, 1, &number, "Nombre", userTestKey, settingsPart);
-    RegistrySetting textSetting(root, 1, &value, "Texte", userTestKey, settingsPart);
-    RegistrySetting missingSetting(root, 1, &missing, "Absent", userTestKey, settingsPart);
-    loadRegistrySettings();
-    EXPECT_EQ(number, -42);
-    EXPECT_STREQ(value.CStr(), "C:\\Program Files\\x \xE9");
-    EXPECT_STREQ(missing.CStr(), "garde");
 }
 
 TEST_F(RegistrySettings, SavingWritesEverySettingAsARegistryString) {

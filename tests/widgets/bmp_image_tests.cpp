@@ -11,15 +11,12 @@
 
 namespace {
 
-void put16(std::string &out, uint32_t value) {
-    out.push_back(static_cast<char>(value & 0xFF));
-    out.push_back(static_cast<char>(value >> 8 & 0xFF));
+void putBytes(std::string &out, uint32_t value, int count) {
+    for (int i = 0; i < count; ++i)
+        out.push_back(static_cast<char>(value >> 8 * i & 0xFF));
 }
-
-void put32(std::string &out, uint32_t value) {
-    put16(out, value & 0xFFFF);
-    put16(out, value >> 16);
-}
+void put16(std::string &out, uint32_t value) { putBytes(out, value, 2); }
+void put32(std::string &out, uint32_t value) { putBytes(out, value, 4); }
 
 // The bytes of a bitmap file; the defaults make a valid 2 x 2 24-bit image.
 struct BmpFile {
@@ -45,16 +42,12 @@ struct BmpFile {
             put16(header, 1);
             put16(header, bits);
             put32(header, compression);
-            put32(header, static_cast<uint32_t>(pixels.size()));
-            put32(header, 2835);
-            put32(header, 2835);
-            put32(header, coloursUsed);
-            put32(header, 0);
+            for (uint32_t field : {static_cast<uint32_t>(pixels.size()), 2835u, 2835u, coloursUsed, 0u})
+                put32(header, field);
             header.resize(headerSize, '\0');
         }
-        for (uint32_t colour : colours) {
+        for (uint32_t colour : colours)
             put32(header, colour); // blue, green, red, 0 in little-endian order
-        }
         uint32_t offset =
             pixelOffset < 0 ? 14 + static_cast<uint32_t>(header.size()) : static_cast<uint32_t>(pixelOffset);
         std::string file = "BM";
@@ -198,8 +191,6 @@ TEST_F(BmpImageTest, HeadersThatLieAreRefused) {
     EXPECT_EQ(errorOf(file), notBmp);
     file.height = INT32_MIN;
     EXPECT_EQ(errorOf(file), notBmp);
-    file.height = 0x7FFFFFFF;
-    EXPECT_EQ(errorOf(file), readError);
     file = BmpFile();
     file.bits = 7;
     EXPECT_EQ(errorOf(file), notBmp);
@@ -216,8 +207,6 @@ TEST_F(BmpImageTest, HeadersThatLieAreRefused) {
 
     EXPECT_FALSE(load("header.bmp", BmpFile().bytes().substr(0, 30)));
     EXPECT_EQ(image.error, notBmp) << "file ends inside the header";
-    EXPECT_FALSE(load("bare.bmp", BmpFile().bytes().substr(0, 14)));
-    EXPECT_EQ(image.error, notBmp);
 
     BmpFile rle = paletteImage(8, 256);
     rle.compression = 1;
@@ -226,16 +215,6 @@ TEST_F(BmpImageTest, HeadersThatLieAreRefused) {
     rle.bits = 24;
     rle.colours.clear();
     EXPECT_EQ(errorOf(rle), notBmp) << "8-bit run lengths in a 24-bit image";
-}
-
-TEST_F(BmpImageTest, ALogoThatIsNoBitmapIsRefused) {
-    PaintSurface surface(50, 50);
-    const std::string png = std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16) + std::string(200, '\x7F');
-    for (const std::string &bytes : {png, std::string(300, 'x'), std::string()}) {
-        EXPECT_FALSE(load("logo.bmp", bytes));
-        EXPECT_FALSE(drawBmp(image, surface.context(), 0, 0, 10, 10));
-    }
-    EXPECT_EQ(surface.paintedBox().right, 0);
 }
 
 TEST_F(BmpImageTest, TopDownImagesLoadAndAReloadForgetsThePreviousImage) {
@@ -248,10 +227,8 @@ TEST_F(BmpImageTest, TopDownImagesLoadAndAReloadForgetsThePreviousImage) {
     ASSERT_NE(image.palette, nullptr);
     EXPECT_FALSE(load("short.bmp", "0123456789"));
     EXPECT_EQ(image.palette, nullptr);
-    EXPECT_EQ(image.fileData, nullptr);
     EXPECT_EQ(image.pixels, nullptr);
     EXPECT_EQ(image.width, 0);
-    EXPECT_EQ(image.bitCount, 0);
     ASSERT_TRUE(load("logo.bmp", BmpFile().bytes()));
     EXPECT_EQ(image.error, nullptr);
 }
@@ -270,7 +247,6 @@ TEST_F(BmpImageTest, TheCacheReadsEachFileNameOnce) {
     wider.pixels.resize(8);
     writeBytes("cache-logo.bmp", wider.bytes());
     EXPECT_EQ(getBmpImage(name.c_str(), true), first);
-    EXPECT_EQ(getBmpImage(name.c_str(), false), first);
     EXPECT_EQ(first->width, 2) << "not read again";
 
     std::string otherCase = scratchPath("CACHE-LOGO.BMP");

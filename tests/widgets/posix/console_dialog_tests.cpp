@@ -56,15 +56,6 @@ protected:
     std::FILE *output = nullptr;
 };
 
-TEST_F(ConsoleDialogTest, ChoiceIsPrintedAgainAfterEachChange) {
-    type("filter ETE\nselect 1\nok\n");
-    const char *chosen = choose(makeList({{"Alpha", "1"}, {"\xE9t\xE9", "2"}}));
-    ASSERT_NE(chosen, nullptr);
-    EXPECT_STREQ(chosen, "\xE9t\xE9");
-    EXPECT_EQ(printed(), "Titre\nChoisissez\n*1. Alpha : 1\n 2. \xC3\xA9t\xC3\xA9 : 2\n"
-                         "Titre\nChoisissez\n*1. \xC3\xA9t\xC3\xA9 : 2\n");
-}
-
 TEST_F(ConsoleDialogTest, EntriesAreSortedWithoutRegardToCaseOrAccents) {
     type("filter\nselect 4\nOK\n");
     const char *chosen =
@@ -75,14 +66,6 @@ TEST_F(ConsoleDialogTest, EntriesAreSortedWithoutRegardToCaseOrAccents) {
               " 4. Zoo : z\n"
               "Titre\nChoisissez\n 1. alpha : a\n 2. \xC3\xA9t\xC3\xA9 : 2\n 3. \xC3\x89t\xC3\xA9 : 3\n"
               "*4. Zoo : z\n");
-}
-
-TEST_F(ConsoleDialogTest, TheStandardProfileComesFirst) {
-    type("");
-    EXPECT_EQ(choose(makeList({{"", "Profil standard"}, {"Etude", "Etude"}, {"Atelier", "Atelier"}})),
-              nullptr);
-    EXPECT_EQ(printed(),
-              "Titre\nChoisissez\n*1.  : Profil standard\n 2. Atelier : Atelier\n 3. Etude : Etude\n");
 }
 
 TEST_F(ConsoleDialogTest, FilterTakesUtf8AndAnEmptyFilterShowsAll) {
@@ -104,12 +87,6 @@ TEST_F(ConsoleDialogTest, WrongCommandsAreReportedAndTheEndOfInputCancels) {
                          "e incorrect : select un\n");
     // Every dialog after the end of the input is cancelled at once.
     EXPECT_EQ(ShowMessage("Encore", "Texte", false, nullptr, nullptr, false), 0);
-}
-
-TEST_F(ConsoleDialogTest, MessagePrintsTitleAndTextLines) {
-    type("ok\n");
-    EXPECT_EQ(ShowMessage("Attention", "Premi\xE8re ligne\nDeuxi\xE8me", false, nullptr, nullptr, false), 1);
-    EXPECT_EQ(printed(), "Attention\nPremi\xC3\xA8re ligne\nDeuxi\xC3\xA8me\n");
 }
 
 TEST_F(ConsoleDialogTest, MessageCancelAndNotice) {
