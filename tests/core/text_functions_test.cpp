@@ -51,19 +51,3 @@ TEST(TextFunctions, LowerCaseTouchesOnlyAsciiCapitals) {
     EXPECT_STREQ(ToUpperFoldInPlace(folded), "CAFE \xE7");
     EXPECT_EQ(ToLowerInPlace(nullptr), nullptr);
 }
-
-TEST(TextFunctions, RepeatTextOverwritesOneBuffer) {
-    EXPECT_STREQ(RepeatText(3, "ab"), "ababab");
-    EXPECT_STREQ(RepeatText(0, "ab"), "");
-    EXPECT_STREQ(RepeatText(-2, "ab"), "");
-    EXPECT_EQ(std::string(RepeatText(300, "\t")), std::string(300, '\t'));
-}
-
-TEST(TextFunctions, SkipPrefix) {
-    const char *text = "CTX=Etude";
-    EXPECT_EQ(SkipPrefix(text, "CTX="), text + 4);
-    EXPECT_EQ(SkipPrefix(text, ""), text);
-    EXPECT_EQ(SkipPrefix(text, "ctx="), nullptr);
-    EXPECT_EQ(SkipPrefix("CT", "CTX"), nullptr);
-    EXPECT_EQ(SkipPrefix(nullptr, ""), nullptr);
-}

@@ -162,8 +162,6 @@ TEST(HostLabels, RulesReadProductNameAndLanguageWhateverTheirCase) {
     EXPECT_STREQ(label.CStr(), "Nom du produit");
     makeInstallationLabel(*findHostVersion("AutoCAD 2016"), values.Children(), label);
     EXPECT_STREQ(label.CStr(), "AutoCAD 2016 DEU");
-    makeInstallationLabel(*findHostVersion("Bicscad V20"), values.Children(), label);
-    EXPECT_STREQ(label.CStr(), "Bicscad V20");
     values.FindChild("productname")->SetValue(" ");
     values.FindChild("LANGABBREV")->SetValue("\t");
     makeInstallationLabel(*findHostVersion("AutoCAD 2015"), values.Children(), label);

@@ -3,7 +3,6 @@
 #include "support/registry_machine.h"
 
 #include "core/param_node.h"
-#include "platform/shell_folder_service.h"
 #include "vars/shell_folders.h"
 
 #include <gtest/gtest.h>
@@ -31,13 +30,6 @@ protected:
 std::string found(int32_t id, bool common) {
     const char *path = GetShellFolder(nullptr, id, common);
     return path ? path : "<none>";
-}
-
-TEST_F(ShellFoldersFromRegistry, TheSandboxHasNoShellFolderService) {
-    char path[260] = "x";
-    EXPECT_EQ(os::shGetFolderPath(0x05, path, sizeof path), os::shellServiceMissing);
-    EXPECT_STREQ(path, "");
-    EXPECT_EQ(found(1, false), "<none>");
 }
 
 TEST_F(ShellFoldersFromRegistry, ShellFoldersComeFirstThenUserShellFoldersExpanded) {
