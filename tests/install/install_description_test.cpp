@@ -153,21 +153,6 @@ protected:
     std::string contextFolder;
 };
 
-TEST_F(ContextPaths, TheBuildersCreateTheFoldersOfTheirPaths) {
-    TextString path;
-    EXPECT_EQ(std::string(genAutoPath(path, "CfgPrf.ini")), contextFolder + "\\GenAuto\\CfgPrf.ini");
-    EXPECT_EQ(fileExists((contextFolder + "\\GenAuto").c_str()), 1);
-    EXPECT_EQ(fileExists(path.CStr()), 0);
-
-    EXPECT_EQ(std::string(userConfigPath(path, "registreext.reg", "system")),
-              contextFolder + "\\ConfigUsr\\system\\registreext.reg");
-    EXPECT_EQ(fileExists((contextFolder + "\\ConfigUsr\\system").c_str()), 1);
-    EXPECT_EQ(fileExists(path.CStr()), 0);
-
-    EXPECT_EQ(std::string(userConfigPath(path, nullptr, "lisp")), contextFolder + "\\ConfigUsr\\lisp");
-    EXPECT_EQ(fileExists(path.CStr()), 1);
-}
-
 TEST_F(ContextPaths, ASubFolderGetsItsContextFolderButIsNotCreated) {
     TextString path;
     EXPECT_EQ(std::string(cadFolderPath(path)), contextFolder + "\\DossierCAD");
