@@ -1,8 +1,6 @@
-// Path texts, the program folder, folder creation and existence tests.
+// Path texts, folder creation and existence tests.
 #include "integration/file_utils.h"
 
-#include "core/text_string.h"
-#include "support/argument_recorder.h"
 #include "support/test_machine.h"
 
 #include <string>
@@ -56,22 +54,6 @@ TEST(SamePath, ComparesSeparatorsAndAsciiCaseAlike) {
 }
 
 class FileUtilsTest : public TestMachine {};
-
-TEST_F(FileUtilsTest, ProgramFolderIsTheExecutablesFolder) {
-    test_machine::setVariable("VELTRA_PROGRAM", nullptr);
-    std::string folder = programFolder();
-    char expected[pathBufferSize];
-    EXPECT_EQ(folder, parentFolder(testProgramPath().c_str(), expected));
-    EXPECT_EQ(folder.find("veltra_"), std::string::npos);
-
-    TextString text("old");
-    AssignProgramDir(text, "langues.ini", "system");
-    EXPECT_EQ(std::string(text.CStr()), folder + "\\system\\langues.ini");
-    AssignProgramDir(text, nullptr, "imgmenu");
-    EXPECT_EQ(std::string(text.CStr()), folder + "\\imgmenu");
-    AssignProgramDir(text);
-    EXPECT_EQ(std::string(text.CStr()), folder);
-}
 
 TEST_F(FileUtilsTest, MakeFoldersCreatesMissingParentsOnlyWhenAsked) {
     ASSERT_EQ(makeFolders(scratchPath("a").c_str(), false), 1);

@@ -76,15 +76,4 @@ TEST(NodeComboTest, ShowingNamesFindsByName) {
     EXPECT_EQ(entryTexts(combo), (std::vector<std::string>{"C:\\Etude", "C:\\Atelier"}));
 }
 
-TEST(NodeComboTest, WithoutComboBoxNothingHappens) {
-    NodeCombo binding;
-    binding.Bind(makeList({{"a", "A"}}), true);
-    EXPECT_EQ(binding.SelectedText(), nullptr);
-    EXPECT_EQ(binding.SelectByName("a"), 0);
-    os::MemoryComboBox combo;
-    binding.Attach(&combo);
-    binding.Refill();
-    EXPECT_EQ(entryTexts(combo), (std::vector<std::string>{"A"}));
-}
-
 } // namespace

@@ -160,18 +160,4 @@ TEST_F(SandboxRegistryTest, ChangesOfAnotherProcessAreKept) {
     EXPECT_EQ(shared->values().size(), std::size_t(writers * rounds));
 }
 
-TEST_F(SandboxRegistryTest, AnotherSandboxIsAnotherMachine) {
-    writeString("Software\\VeltraTests\\Here", "a", "1");
-    string first = std::getenv("VELTRA_ROOT");
-    char second[] = "/tmp/veltra-other-XXXXXX";
-    ASSERT_NE(mkdtemp(second), nullptr);
-    setenv("VELTRA_ROOT", second, 1);
-    EXPECT_EQ(openKey(os::hkeyCurrentUser, "Software\\VeltraTests\\Here"), nullptr);
-    setenv("VELTRA_ROOT", first.c_str(), 1);
-    os::HKey key = openKey(os::hkeyCurrentUser, "Software\\VeltraTests\\Here");
-    EXPECT_NE(key, nullptr);
-    os::regCloseKey(key);
-    rmdir(second);
-}
-
 } // namespace

@@ -1,5 +1,5 @@
 // The console dialog of the sandbox, driven by commands as a user or a script would: what it
-// prints, the commands of the choice and message dialogs, and the end of the input.
+// prints and the commands of the choice and message dialogs.
 #include "core/param_node.h"
 #include "platform/posix/console_dialog.h"
 #include "widgets/choice_dialog.h"
@@ -74,19 +74,6 @@ TEST_F(ConsoleDialogTest, FilterTakesUtf8AndAnEmptyFilterShowsAll) {
     std::string text = printed();
     EXPECT_NE(text.find("Choisissez\n*1. \xC3\xA9t\xC3\xA9 : 2\nTitre\n"), std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 28), "*1. Alpha : 1\n 2. \xC3\xA9t\xC3\xA9 : 2\n");
-}
-
-TEST_F(ConsoleDialogTest, WrongCommandsAreReportedAndTheEndOfInputCancels) {
-    type("bonjour\nselect 9\nselect un\n");
-    EXPECT_EQ(choose(makeList({{"Alpha", "1"}})), nullptr);
-    EXPECT_EQ(printed(), "Titre\nChoisissez\n*1. Alpha : 1\n"
-                         "Commande inconnue : bonjour\n"
-                         "Num\xC3\xA9ro d'entr\xC3\xA9"
-                         "e incorrect : select 9\n"
-                         "Num\xC3\xA9ro d'entr\xC3\xA9"
-                         "e incorrect : select un\n");
-    // Every dialog after the end of the input is cancelled at once.
-    EXPECT_EQ(ShowMessage("Encore", "Texte", false, nullptr, nullptr, false), 0);
 }
 
 TEST_F(ConsoleDialogTest, MessageCancelAndNotice) {
