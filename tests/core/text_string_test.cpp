@@ -81,7 +81,7 @@ TEST(TextStringEditing, CharAtCountsFromEitherEnd) {
     EXPECT_EQ(empty.CharAt(-1, &found), '\0');
 }
 
-TEST(TextStringEditing, ReplaceNormaliseAndTrim) {
+TEST(TextStringEditing, ReplaceAndNormalise) {
     const struct {
         const char *before;
         void (*edit)(TextString &);
@@ -93,10 +93,6 @@ TEST(TextStringEditing, ReplaceNormaliseAndTrim) {
         {"abc", [](TextString &t) { t.ReplaceAll("", "q"); }, "abc"},
         {"a/b\\c", [](TextString &t) { t.ToForwardSlashes(); }, "a/b/c"},
         {"a\r\nb\rc", [](TextString &t) { t.NormaliseLineEnds(); }, "a\nbc"},
-        {"abc \t\r\n", [](TextString &t) { t.TrimRight(-1); }, "abc"},
-        {"   ", [](TextString &t) { t.TrimRight(-1); }, ""},
-        {"a//", [](TextString &t) { t.TrimRight('/'); }, "a"},
-        {"x\xA0", [](TextString &t) { t.TrimRight(-1); }, "x\xA0"}, // codes above 127 are not blanks
     };
     for (const auto &c : cases) {
         TextString text(c.before);
@@ -104,15 +100,6 @@ TEST(TextStringEditing, ReplaceNormaliseAndTrim) {
         EXPECT_STREQ(text.CStr(), c.after) << c.before;
         EXPECT_EQ(text.Length(), static_cast<int>(std::strlen(c.after))) << c.before;
     }
-}
-
-TEST(TextStringEditing, ReplaceAllFromListAppliesEveryPairInOrder) {
-    ParamNode table(nullptr, nullptr, 0);
-    table.AddChildBack(new ParamNode("$A", "$B", 0));
-    table.AddChildBack(new ParamNode("$B", "b", 0));
-    TextString text("$A-$B");
-    text.ReplaceAllFromList(table);
-    EXPECT_STREQ(text.CStr(), "b-b");
 }
 
 TEST(TextStringPath, JoinPathAddsOneSeparatorBetweenComponents) {
