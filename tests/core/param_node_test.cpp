@@ -1,4 +1,4 @@
-// Tests of ParamNode values, child look-ups, paths and references.
+// Tests of ParamNode values, child look-ups and references.
 #include "core/param_node.h"
 #include "core/text_functions.h"
 
@@ -122,28 +122,6 @@ TEST(ParamNodeChildren, IndexingReversalAndDetaching) {
     EXPECT_EQ(root.ChildCount(), 0);
     EXPECT_EQ(ListCount(taken), 2);
     ListClear<ParamNode>(taken);
-}
-
-TEST(ParamNodePaths, FindPathWalksComponentsIncludingEmptyOnes) {
-    ParamNode root(nullptr, nullptr, 0);
-    ParamNode *b = root.FindPath("a/b", true);
-    ASSERT_NE(b, nullptr);
-    EXPECT_STREQ(b->Name(), "b");
-    EXPECT_EQ(root.FindPath("a/b", false), b);
-    EXPECT_EQ(root.FindPath("a/c/d", false), nullptr);
-    EXPECT_EQ(root.FindPath("a/", false), nullptr);
-    EXPECT_EQ(root.FindPath("a", false), root.ChildAt(0));
-
-    ParamNode *emptyNamed = root.FindPath("a/", true);
-    ASSERT_NE(emptyNamed, nullptr);
-    EXPECT_STREQ(emptyNamed->Name(), "");
-    EXPECT_EQ(root.FindPath("a/", false), emptyNamed);
-    EXPECT_NE(root.FindPath("//x", true), nullptr);
-    EXPECT_NE(root.FindPath("", false), nullptr) << "the empty-named child made by //x";
-    EXPECT_EQ(root.FindPath("A/b", false), nullptr) << "components compare byte for byte";
-
-    NodeList list = root.Children();
-    EXPECT_EQ(FindPathInList(list, "a/b"), b);
 }
 
 TEST(ParamNodeDictionary, ListLookUps) {
