@@ -1,4 +1,4 @@
-// Tests of ParamNode values, child look-ups and references.
+// Tests of ParamNode values, child look-ups, paths, splitting and references.
 #include "core/param_node.h"
 #include "core/text_functions.h"
 
@@ -117,6 +117,9 @@ TEST(ParamNodeChildren, IndexingReversalAndDetaching) {
     root.ReverseChildren(false);
     EXPECT_EQ(ChildNames(root), "b,a,");
     EXPECT_EQ(ChildNames(*a), "x,y,");
+    root.ReverseChildren(true);
+    EXPECT_EQ(ChildNames(root), "a,b,");
+    EXPECT_EQ(ChildNames(*a), "y,x,");
 
     NodeList taken = root.Children(true);
     EXPECT_EQ(root.ChildCount(), 0);
@@ -124,11 +127,60 @@ TEST(ParamNodeChildren, IndexingReversalAndDetaching) {
     ListClear<ParamNode>(taken);
 }
 
-TEST(ParamNodeDictionary, ListLookUps) {
+TEST(ParamNodePaths, FindPathWalksComponentsIncludingEmptyOnes) {
+    ParamNode root(nullptr, nullptr, 0);
+    ParamNode *b = root.FindPath("a/b", true);
+    ASSERT_NE(b, nullptr);
+    EXPECT_STREQ(b->Name(), "b");
+    EXPECT_EQ(root.FindPath("a/b", false), b);
+    EXPECT_EQ(root.FindPath("a/c/d", false), nullptr);
+    EXPECT_EQ(root.FindPath("a/", false), nullptr);
+    EXPECT_EQ(root.FindPath("a", false), root.ChildAt(0));
+
+    ParamNode *emptyNamed = root.FindPath("a/", true);
+    ASSERT_NE(emptyNamed, nullptr);
+    EXPECT_STREQ(emptyNamed->Name(), "");
+    EXPECT_EQ(root.FindPath("a/", false), emptyNamed);
+    EXPECT_NE(root.FindPath("//x", true), nullptr);
+    EXPECT_NE(root.FindPath("", false), nullptr) << "the empty-named child made by //x";
+    EXPECT_EQ(root.FindPath("A/b", false), nullptr) << "components compare byte for byte";
+
+    NodeList list = root.Children();
+    EXPECT_EQ(FindPathInList(list, "a/b"), b);
+}
+
+TEST(ParamNodeSplit, PiecesBetweenWholeSeparators) {
+    ParamNode node(nullptr, nullptr, 0);
+    EXPECT_EQ(node.SplitIntoChildren("x;y;", ";"), 3);
+    EXPECT_EQ(ChildNames(node), "x,y,,");
+    EXPECT_STREQ(node.ChildAt(1)->Value(), "y");
+    EXPECT_EQ(node.SplitIntoChildren("", ";"), 1);
+    EXPECT_STREQ(node.ChildAt(0)->Name(), "");
+    EXPECT_STREQ(node.ChildAt(0)->Value(), "");
+    EXPECT_EQ(node.SplitIntoChildren(nullptr, ";"), 1);
+    EXPECT_EQ(node.SplitIntoChildren("a::b:c::", "::"), 3);
+    EXPECT_EQ(ChildNames(node), "a,b:c,,");
+    EXPECT_EQ(node.SplitIntoChildren(node.ChildAt(1)->Value(), ":"), 2);
+    EXPECT_EQ(ChildNames(node), "b,c,");
+}
+
+TEST(ParamNodeDictionary, ListLookUpsAndInsertions) {
     NodeList list = PqrList();
     EXPECT_STREQ(FindInList(list, "q")->Value(), "value of q");
     EXPECT_EQ(FindInList(list, "Q"), nullptr);
     EXPECT_STREQ(FindInListByValue(list, "value of r")->Name(), "r");
+
+    SetTextInList(list, "q", "changed", 0);
+    SetIntInList(list, "s", 42);
+    EXPECT_STREQ(ParamNodeOf(list)->Name(), "s") << "new names go to the front";
+    EXPECT_EQ(ListCount(list), 4);
+    int found = -1;
+    EXPECT_STREQ(GetTextInList(list, "q", &found, false), "changed");
+    EXPECT_EQ(found, 1);
+    EXPECT_EQ(GetTextInList(list, "t", &found, false), nullptr);
+    EXPECT_EQ(found, 0);
+    EXPECT_EQ(FindOrAddInList(list, "s")->AsInt(), 42);
+    EXPECT_EQ(ListCount(list), 4);
     ListClear<ParamNode>(list);
 }
 

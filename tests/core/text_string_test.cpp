@@ -15,10 +15,18 @@ TEST(TextStringStorage, EmptyStringsHaveNoStorageAndShareOneEmptyText) {
     EXPECT_EQ(fromNull.Length(), 0);
     EXPECT_STREQ(fromNull.CStr(), "");
     EXPECT_EQ(fromNull.CStr(), fromEmpty.CStr());
+    EXPECT_EQ(fromNull.Release(), nullptr);
 
     TextString cleared("abc");
     cleared.Clear();
     EXPECT_EQ(cleared.CStr(), fromNull.CStr()) << "an empty text is never the buffer";
+
+    TextString released("abc");
+    char *storage = released.Release();
+    EXPECT_STREQ(storage, "abc");
+    EXPECT_EQ(released.Capacity(), 0);
+    EXPECT_STREQ(released.CStr(), "");
+    delete[] storage;
 }
 
 TEST(TextStringStorage, NothingToAppendChangesNothing) {
@@ -73,7 +81,7 @@ TEST(TextStringEditing, CharAtCountsFromEitherEnd) {
     EXPECT_EQ(empty.CharAt(-1, &found), '\0');
 }
 
-TEST(TextStringEditing, ReplaceAndNormalise) {
+TEST(TextStringEditing, ReplaceNormaliseAndTrim) {
     const struct {
         const char *before;
         void (*edit)(TextString &);
@@ -85,6 +93,10 @@ TEST(TextStringEditing, ReplaceAndNormalise) {
         {"abc", [](TextString &t) { t.ReplaceAll("", "q"); }, "abc"},
         {"a/b\\c", [](TextString &t) { t.ToForwardSlashes(); }, "a/b/c"},
         {"a\r\nb\rc", [](TextString &t) { t.NormaliseLineEnds(); }, "a\nbc"},
+        {"abc \t\r\n", [](TextString &t) { t.TrimRight(-1); }, "abc"},
+        {"   ", [](TextString &t) { t.TrimRight(-1); }, ""},
+        {"a//", [](TextString &t) { t.TrimRight('/'); }, "a"},
+        {"x\xA0", [](TextString &t) { t.TrimRight(-1); }, "x\xA0"}, // codes above 127 are not blanks
     };
     for (const auto &c : cases) {
         TextString text(c.before);
@@ -92,6 +104,15 @@ TEST(TextStringEditing, ReplaceAndNormalise) {
         EXPECT_STREQ(text.CStr(), c.after) << c.before;
         EXPECT_EQ(text.Length(), static_cast<int>(std::strlen(c.after))) << c.before;
     }
+}
+
+TEST(TextStringEditing, ReplaceAllFromListAppliesEveryPairInOrder) {
+    ParamNode table(nullptr, nullptr, 0);
+    table.AddChildBack(new ParamNode("$A", "$B", 0));
+    table.AddChildBack(new ParamNode("$B", "b", 0));
+    TextString text("$A-$B");
+    text.ReplaceAllFromList(table);
+    EXPECT_STREQ(text.CStr(), "b-b");
 }
 
 TEST(TextStringPath, JoinPathAddsOneSeparatorBetweenComponents) {

@@ -1,5 +1,5 @@
-// AnchorLayout: edges anchored to the right and bottom lines, controls moved or stretched, and the
-// minimum size recorded by the first layout.
+// AnchorLayout: edges anchored to the right and bottom lines or the left and top edges, controls
+// moved or stretched, and the minimum size recorded by the first layout.
 #include "widgets/anchor_layout.h"
 #include "support/fake_dialog.h"
 
@@ -67,6 +67,19 @@ TEST_F(AnchorLayoutTest, NeverLaysOutBelowTheFirstSize) {
     EXPECT_EQ(layout.Apply(), 0);
     EXPECT_EQ(list.moves + button.moves, moves);
     EXPECT_EQ(dialog.redraws, redraws);
+}
+
+TEST_F(AnchorLayoutTest, LeftAndTopAnchorsAndDefaultMargins) {
+    FakeWindow banner;
+    banner.MoveToBox({150, 260, 250, 280}, false);
+    layout.SetUp(&dialog, -1, -1, -1, -1); // 50, 50, 10, 10
+    layout.Add(&banner, kAnchorLeft | kAnchorTop | kAnchorKeepSize, 3, 4);
+    layout.Add(&list, kAnchorRight);
+    int buttonMoves = button.moves;
+    layout.Apply();
+    EXPECT_EQ(banner.GetBox(false), (os::Box{103, 204, 203, 224}));
+    EXPECT_EQ(list.GetBox(false), (os::Box{110, 210, 440, 400}));
+    EXPECT_EQ(button.moves, buttonMoves) << "SetUp forgets the controls added before";
 }
 
 TEST_F(AnchorLayoutTest, LinesLeftOfTheControlOrOutsideTheClientLeaveItAlone) {

@@ -1,5 +1,5 @@
-// The choice dialog with fake controls: items, live filter, the chosen text in each result mode,
-// and ChooseFromList around it.
+// The choice dialog with fake controls: items, live filter, preselection, the chosen text in
+// each result mode, and ChooseFromList around it.
 #include "core/param_node.h"
 #include "platform/resource_ids.h"
 #include "widgets/choice_dialog.h"
@@ -59,16 +59,37 @@ TEST_F(ChoiceDialogTest, FilterFoldsLowerCaseAccentsOnly) {
 }
 
 TEST_F(ChoiceDialogTest, StartUpSetsTextsExtentAndLayout) {
-    ChoiceDialog choice("Profil applicatif", "S\xE9lectionnez", nullptr, nullptr, false);
-    open(choice, 1, -1);
+    ChoiceDialog choice("Profil applicatif", "S\xE9lectionnez", "Valider", "Abandon", true);
+    open(choice, 0, -1);
     EXPECT_EQ(dialog->GetText(), "Profil applicatif");
     EXPECT_EQ(dialog->Control(IDC_CHOICE_PROMPT)->GetText(), "S\xE9lectionnez");
-    EXPECT_EQ(dialog->Control(ID_BUTTON_OK)->GetText(), "OK") << "null captions keep the dialog's own";
-    EXPECT_TRUE(dialog->Control(ID_BUTTON_CANCEL)->IsVisible());
+    EXPECT_EQ(dialog->Control(ID_BUTTON_OK)->GetText(), "Valider");
+    EXPECT_EQ(dialog->Control(ID_BUTTON_CANCEL)->GetText(), "Abandon");
+    EXPECT_FALSE(dialog->Control(ID_BUTTON_CANCEL)->IsVisible());
+    EXPECT_EQ(entryTexts(listBox())[0], "1 : Alpha") << "value first";
     EXPECT_EQ(listBox().HorizontalExtent(), 9) << "the widest item, 9 characters";
     // List box above the buttons, OK in the corner, Cancel left of it (5 units apart).
     EXPECT_EQ(listBox().GetBox(false).bottom, 495 - 5 - 20);
     EXPECT_EQ(dialog->Control(ID_BUTTON_CANCEL)->GetBox(false).right, 495 - 5 - 80);
+
+    ChoiceDialog plain(nullptr, nullptr, nullptr, nullptr, false);
+    open(plain, 0, -1);
+    EXPECT_EQ(dialog->GetText(), "Choisissez votre donn\xE9"
+                            "es")
+        << "null texts keep the dialog's own";
+    EXPECT_TRUE(dialog->Control(ID_BUTTON_CANCEL)->IsVisible());
+}
+
+TEST_F(ChoiceDialogTest, PreselectionPicksTheEntryWithExactlyThatText) {
+    ChoiceDialog exact(nullptr, nullptr, nullptr, nullptr, false, "\xE9t\xE9 : 2");
+    open(exact, 1, -1);
+    EXPECT_EQ(listBox().GetItemText(listBox().GetCurSel()), "\xE9t\xE9 : 2");
+
+    ChoiceDialog otherCase(nullptr, nullptr, nullptr, nullptr, false, "alpha : 1");
+    open(otherCase, 1, -1);
+    EXPECT_EQ(listBox().GetCurSel(), 0);
+    typeFilter(otherCase, "3");
+    EXPECT_EQ(listBox().GetCurSel(), 0);
 }
 
 TEST_F(ChoiceDialogTest, ChosenTextFollowsTheResultMode) {

@@ -29,6 +29,15 @@ TEST(ShowMessageTest, ShowsTheWrappedTextAndGivesOneForOk) {
     EXPECT_TRUE(run.visible.at(ID_BUTTON_CANCEL));
 }
 
+TEST(ShowMessageTest, CancelGivesZeroAndNullTextsKeepTheDialogsOwn) {
+    ScriptedUser user(pressCancel);
+    EXPECT_EQ(ShowMessage(nullptr, "Texte", true, nullptr, nullptr, false), 0);
+    const ScriptedUser::Run &run = user.Runs().at(0);
+    EXPECT_EQ(run.title, "Confirmation");
+    EXPECT_EQ(run.texts.at(ID_BUTTON_OK), "OK");
+    EXPECT_EQ(run.texts.at(ID_BUTTON_CANCEL), "Annule");
+}
+
 TEST(ShowNoticeTest, HidesCancelAndAlwaysGivesOne) {
     ScriptedUser user(pressCancel);
     EXPECT_EQ(ShowNotice("Information", "Fait.", false, "Compris"), 1);
