@@ -25,8 +25,10 @@ protected:
     void SetUp() override {
         char folder[] = "/tmp/veltra-sample-XXXXXX";
         ASSERT_NE(mkdtemp(folder), nullptr);
-        root = folder;
-        fs::copy(VELTRA_SAMPLES_DIR "/machine", root, fs::copy_options::recursive);
+        folderToRemove = folder;
+        root = folderToRemove + "/machine";
+        const std::string copy = "'" VELTRA_SAMPLES_DIR "/copy-machine' '" + root + "'";
+        ASSERT_EQ(std::system(copy.c_str()), 0);
         setenv("VELTRA_ROOT", root.c_str(), 1);
         setenv("VELTRA_PROGRAM", "C:\\Program Files\\Veltra\\veltracfg.exe", 1);
         for (TextString *text : {&ChoixCAD, &ChoixCADReg, &ChoixLG, &ArgsCAD, &ArgsAPP, &ExeAltern})
@@ -37,7 +39,7 @@ protected:
     void TearDown() override {
         unsetenv("VELTRA_ROOT");
         unsetenv("VELTRA_PROGRAM");
-        fs::remove_all(root);
+        fs::remove_all(folderToRemove);
     }
 
     // Runs the program with these commands; gives its exit code and keeps what it printed.
@@ -73,7 +75,7 @@ protected:
         return value != nullptr ? value : "(absent)";
     }
 
-    std::string root, before, printed;
+    std::string folderToRemove, root, before, printed;
 };
 
 TEST_F(SampleMachineTest, AnnulerWritesOnlyTheRegistrySettings) {
