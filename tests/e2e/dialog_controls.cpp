@@ -1,20 +1,14 @@
 // Helper of the Wine end-to-end test: prints the dialog whose title is given and its controls
 // (id, class, state, rectangle in screen pixels, text), one tab-separated UTF-8 line each, so the
 // test can check the layout and click the controls with xdotool.
+#include "wide_to_utf8.h"
+
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
 namespace {
-
-std::string utf8(const wchar_t *text) {
-    int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) return {};
-    std::string out(static_cast<size_t>(size - 1), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, &out[0], size, nullptr, nullptr);
-    return out;
-}
 
 std::string windowText(HWND window) {
     wchar_t text[512] = L"";

@@ -1,22 +1,12 @@
 // Stand-in for the add-on's launcher "lanceurcad.exe" in the Wine end-to-end test: records the
 // arguments it was started with, one a line in UTF-8, in lanceurcad.txt beside it.
+#include "wide_to_utf8.h"
+
 #include <windows.h>
 #include <shellapi.h>
 
 #include <cstdio>
 #include <string>
-
-namespace {
-
-std::string utf8(const wchar_t *text) {
-    int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) return {};
-    std::string out(static_cast<size_t>(size - 1), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, &out[0], size, nullptr, nullptr);
-    return out;
-}
-
-} // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     wchar_t path[MAX_PATH + 20];
