@@ -1,8 +1,11 @@
 // Fuzz target: any bytes read as a parameter file; the tree is then written and read back, and
-// the second reading must give the same names, values and nesting, without any error.
+// the second reading must give the same names, values and nesting, without any error. The same
+// bytes read as a host catalogue file must keep the built-in rows and add only complete rows.
 #include "install/param_file.h"
 #include "core/param_node.h"
 #include "core/text_functions.h"
+#include "hosts/catalogue_file.h"
+#include "hosts/host_catalogue.h"
 #include "install/diagnostic_stream.h"
 #include "install/memory_stream.h"
 
@@ -33,6 +36,15 @@ bool sameTrees(NodeList written, NodeList read) {
     return true;
 }
 
+// Every row after the built-in ones has all its texts; no more rows than were taken.
+bool completeRows(const CompleteCatalogue &catalogue, int taken) {
+    int added = 0;
+    for (const HostVersion *row = catalogue.rows() + kHostCatalogueSize; row->displayName; ++row, ++added)
+        if (!row->registryPath || !row->locationValue || !row->versionTag || row->family == HostFamily::NoHost)
+            return false;
+    return added <= taken && taken <= kMaxCatalogueFileRows;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
@@ -50,6 +62,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     ParamNode second(nullptr, nullptr);
     if (ParamFile::ReadChildren(second, again) != 1 || !diagnostics.text().empty() ||
         !sameTrees(first.Children(), second.Children()))
+        std::abort();
+
+    MemoryInput rows(reinterpret_cast<const char *>(data), size);
+    CompleteCatalogue catalogue;
+    if (!completeRows(catalogue, catalogue.read(rows)))
         std::abort();
 
     redirectDiagnostics(previous);

@@ -4,6 +4,7 @@
 
 #include "app/command_line.h"
 #include "core/text_functions.h"
+#include "hosts/catalogue_file.h"
 #include "hosts/host_detection.h"
 #include "install/install_description.h"
 #include "install/install_settings.h"
@@ -278,6 +279,8 @@ void ConnexionDialog::OnPaint(os::DialogWindow &dialog, os::DeviceContext contex
 }
 
 int runConfigurator(const char *commandLine) {
+    // The catalogue is complete before anything refers to its rows.
+    loadHostCatalogue();
     ConnexionDialog dialog(commandLine);
     return dialog.Run() == ID_BUTTON_OK ? 0 : 1;
 }

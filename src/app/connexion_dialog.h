@@ -77,6 +77,7 @@ private:
     int icon = IDI_PROGRAM;
 };
 
-// The program: runs the connexion dialog on commandLine (the text after the program name) and
-// gives the exit code, 0 after OK, 1 after Annuler or closing.
+// The program: completes the host catalogue with the program folder's catalogue file, runs the
+// connexion dialog on commandLine (the text after the program name) and gives the exit code, 0
+// after OK, 1 after Annuler or closing.
 int runConfigurator(const char *commandLine);

@@ -240,10 +240,22 @@ const HostVersion HostCatalogue[kHostCatalogueSize + 1] = {
 };
 // clang-format on
 
+namespace {
+const HostVersion *rowsInUse = HostCatalogue;
+} // namespace
+
+const HostVersion *hostCatalogue() {
+    return rowsInUse;
+}
+
+void useHostCatalogue(const HostVersion *rows) {
+    rowsInUse = rows ? rows : HostCatalogue;
+}
+
 const HostVersion *findHostVersion(const char *name) {
     if (!name)
         return nullptr;
-    for (const HostVersion *row = HostCatalogue; row->displayName; ++row)
+    for (const HostVersion *row = hostCatalogue(); row->displayName; ++row)
         if (StrEqual(row->displayName, name))
             return row;
     return nullptr;

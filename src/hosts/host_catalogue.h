@@ -9,7 +9,15 @@
 constexpr int kHostCatalogueSize = 106;
 extern const HostVersion HostCatalogue[kHostCatalogueSize + 1];
 
-// The first row whose display name equals name byte for byte, or null (null name, or no row).
+// The rows that detection, look-ups and deployment use, ended by the terminator: the built-in
+// table, or the catalogue completed by a catalogue file (see catalogue_file.h).
+const HostVersion *hostCatalogue();
+// Makes rows (terminator-ended, kept alive by the caller) the catalogue in use; null restores the
+// built-in table. Done before any detection: results refer to rows by address.
+void useHostCatalogue(const HostVersion *rows);
+
+// The first row of the catalogue in use whose display name equals name byte for byte, or null
+// (null name, or no row).
 const HostVersion *findHostVersion(const char *name);
 
 // Section of a host profile that holds the support-file search path, and the value holding it;

@@ -104,7 +104,7 @@ void addTextChild(ParamNode &node, const char *name, const char *text) {
 
 void detectHosts(ParamNode &result) {
     result.DeleteChildren();
-    for (const HostVersion *row = HostCatalogue; row->displayName; ++row)
+    for (const HostVersion *row = hostCatalogue(); row->displayName; ++row)
         detectHostVersion(*row, result);
     addForcedHost(result);
 }
