@@ -75,19 +75,23 @@ protected:
         return value != nullptr ? value : "(absent)";
     }
 
+    void expectOkDeploysTo(const char *hostCommand, const std::string &release, const std::string &product,
+                           const char *module);
+
     std::string folderToRemove, root, before, printed;
 };
 
 TEST_F(SampleMachineTest, AnnulerWritesOnlyTheRegistrySettings) {
-    EXPECT_EQ(run("language 9\n64bit off\nhost 3\n64bit off\nautoload on\nbonjour\ncancel\n"), 1);
+    EXPECT_EQ(run("language 9\nhost 2\n64bit off\nhost 4\n64bit off\nautoload on\nbonjour\ncancel\n"), 1);
     const std::string acad =
         "AutoCAD 2024 FRA, ACAD-7101:40C, C:\\Program Files\\Autodesk\\AutoCAD 2024\\acad.exe\n";
     EXPECT_EQ(printed.substr(0, printed.find(" 4. Italiano\n")),
               "Veltra - www.veltra.example\n"
-              "*1. ZWCAD 2024 Fran\xC3\xA7"
+              "*1. AutoCAD 2027 FRA, ACAD-A101:40C, C:\\Program Files\\Autodesk\\AutoCAD 2027\\acad.exe\n"
+              " 2. ZWCAD 2024 Fran\xC3\xA7"
               "ais, fr-FR, C:\\Program Files\\ZWSOFT\\ZWCAD 2024\\zwcad.exe\n"
-              " 2. Bicscad V24-64b, fr_FR, C:\\Program Files\\Bricsys\\BricsCAD V24 fr_FR\\bricscad.exe\n"
-              " 3. " +
+              " 3. Bicscad V24-64b, fr_FR, C:\\Program Files\\Bricsys\\BricsCAD V24 fr_FR\\bricscad.exe\n"
+              " 4. " +
                   acad +
                   " 1. Deutsch\n 2. English\n*3. Fran\xC3\xA7"
                   "ais\n");
@@ -95,7 +99,7 @@ TEST_F(SampleMachineTest, AnnulerWritesOnlyTheRegistrySettings) {
                            "e incorrect : language 9\n"),
               std::string::npos);
     EXPECT_NE(printed.find("[ ] Autoload\n[ ] 64bit\nOK\n"), std::string::npos) << "64bit off on ZWCAD";
-    EXPECT_NE(printed.find("*3. " + acad), std::string::npos);
+    EXPECT_NE(printed.find("*4. " + acad), std::string::npos);
     EXPECT_NE(printed.find("[ ] Autoload (inactif)\n[x] 64bit (inactif)\nOK\n"), std::string::npos);
     EXPECT_NE(printed.find("Commande sans effet, contr\xC3\xB4le inactif : 64bit off\n"), std::string::npos);
     EXPECT_NE(printed.find("Commande inconnue : bonjour\n"), std::string::npos);
@@ -104,26 +108,29 @@ TEST_F(SampleMachineTest, AnnulerWritesOnlyTheRegistrySettings) {
     EXPECT_EQ(setting("ChoixCAD"), "") << "nothing chosen";
 }
 
-TEST_F(SampleMachineTest, OkSavesTheChoiceAndDeploys) {
-    EXPECT_EQ(run("host 3\nlanguage 2\nok\n"), 0);
+// OK on one AutoCAD release of the machine, chosen by hostCommand: the choice saved, then the
+// start-up registration of variant 1 (the module in the profile's start-up list, the machine's
+// AppLoad settings copied), the program folder trusted, the context's folder on the search path,
+// the add-on's files written and the launcher started.
+void SampleMachineTest::expectOkDeploysTo(const char *hostCommand, const std::string &release,
+                                          const std::string &product, const char *module) {
+    EXPECT_EQ(run(std::string(hostCommand) + "\nlanguage 2\nok\n"), 0);
     EXPECT_EQ(printed.find("Commande"), std::string::npos) << printed;
-    EXPECT_EQ(setting("ChoixCAD"), "C:\\Program Files\\Autodesk\\AutoCAD 2024\\acad.exe");
+    EXPECT_EQ(setting("ChoixCAD"), "C:\\Program Files\\Autodesk\\" + release + "\\acad.exe");
     EXPECT_EQ(setting("ChoixLG"), "ENU");
     std::ifstream file(root + "/drive_c/Users/Utilisateur/AppData/Local/VeltraConfig/GenAuto/CfgPrf.ini");
     std::stringstream saved;
     saved << file.rdbuf();
-    EXPECT_NE(saved.str().find("\"ChoixCADReg\" = \"SOFTWARE/Autodesk/AutoCAD/R24.3/ACAD-7101:40C\""),
+    EXPECT_NE(saved.str().find("\"ChoixCADReg\" = \"SOFTWARE/Autodesk/AutoCAD/" + product + "\""),
               std::string::npos)
         << saved.str();
 
-    // AutoCAD 2024 (start-up variant 1): the module in the profile's start-up list, the machine's
-    // AppLoad settings copied, the program folder trusted, the context's folder on the search path.
-    const std::string product = "HKEY_CURRENT_USER/Software/Autodesk/AutoCAD/R24.3/ACAD-7101:40C";
-    const std::string profile = product + "/Profiles/<<Profil sans nom>>";
+    const std::string productKey = "HKEY_CURRENT_USER/Software/Autodesk/AutoCAD/" + product;
+    const std::string profile = productKey + "/Profiles/<<Profil sans nom>>";
     EXPECT_EQ(value(profile + "/Dialogs/Appload/Startup", "1Startup"),
-              "C:\\Program Files\\Veltra\\veltra24-64.arx");
+              std::string("C:\\Program Files\\Veltra\\") + module);
     EXPECT_EQ(value(profile + "/Dialogs/Appload/Startup", "NumStartup"), "1");
-    EXPECT_EQ(value(product + "/Applications/AcadAppload", "DESCRIPTION"), "AutoCAD Appload");
+    EXPECT_EQ(value(productKey + "/Applications/AcadAppload", "DESCRIPTION"), "AutoCAD Appload");
     EXPECT_EQ(value(profile + "/Variables", "TRUSTEDPATHS"), "C:\\Program Files\\Veltra");
     std::string searchPath = value(profile + "/General", "ACAD");
     EXPECT_EQ(searchPath.substr(searchPath.rfind(';') + 1),
@@ -137,6 +144,15 @@ TEST_F(SampleMachineTest, OkSavesTheChoiceAndDeploys) {
     for (int attempt = 0; attempt < 100 && !fs::exists(record); ++attempt)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_TRUE(fs::exists(record));
+}
+
+TEST_F(SampleMachineTest, OkSavesTheChoiceAndDeploys) {
+    expectOkDeploysTo("host 4", "AutoCAD 2024", "R24.3/ACAD-7101:40C", "veltra24-64.arx");
+}
+
+// AutoCAD 2027 comes from the program folder's catalogue file, not from the built-in catalogue.
+TEST_F(SampleMachineTest, OkDeploysToAutoCad2027AsToAutoCad2024) {
+    expectOkDeploysTo("host 1", "AutoCAD 2027", "R26.0/ACAD-A101:40C", "veltra26-64.arx");
 }
 
 } // namespace
