@@ -13,21 +13,33 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
 const std::string acad2027 = "HKEY_LOCAL_MACHINE/SOFTWARE/Autodesk/AutoCAD/R26.0/*";
 
-// One row block; fields holds its lines ("name = value").
-std::string row(const std::string &fields) {
-    return "hote\n+\n" + fields + "-\n";
+// A row block named name with the fields of AutoCAD 2027, one of them written as value instead
+// (an empty value leaves the field out). Values stand as in the file: quoted or bare.
+std::string row(const std::string &name, const std::string &field = "", const std::string &value = "") {
+    const std::pair<std::string, std::string> fields[] = {{"registryPath", '"' + acad2027 + '"'},
+                                                          {"locationValue", "AcadLocation"},
+                                                          {"versionTag", "26"},
+                                                          {"family", "AutoCad"},
+                                                          {"flags", "\"0x2381\""}};
+    std::string text = "hote\n+\ndisplayName = " + name + "\n";
+    for (const auto &[fieldName, fieldValue] : fields) {
+        const std::string &written = fieldName == field ? value : fieldValue;
+        if (!written.empty())
+            text += fieldName + " = " + written + "\n";
+    }
+    return text + "-\n";
 }
 
-// A good row of the given display name and key.
-std::string goodRow(const std::string &name, const std::string &path) {
-    return row("displayName = \"" + name + "\"\nregistryPath = \"" + path +
-               "\"\nlocationValue = AcadLocation\nversionTag = 26\nfamily = AutoCad\nflags = \"0x2381\"\n");
+std::string skipped(int number, const std::string &name, const std::string &field) {
+    return "hotes.ini : h\xF4te " + std::to_string(number) + (name.empty() ? "" : " (" + name + ")") +
+           " ignor\xE9, champ " + field + " absent ou incorrect\n";
 }
 
 // The same file text as UTF-16 with a byte-order mark, in either byte order.
@@ -47,60 +59,42 @@ struct FileCase {
 };
 
 std::vector<FileCase> fileCases() {
-    const std::string good = goodRow("AutoCAD 2027", acad2027);
-    const std::string later = goodRow("AutoCAD 2028", "HKEY_LOCAL_MACHINE/SOFTWARE/Autodesk/AutoCAD/R26.1/*");
-    const std::string skipped = " absent ou incorrect\n";
+    const std::string good = row("\"AutoCAD 2027\"");
+    const std::string later = row("\"AutoCAD 2028\"", "registryPath", "HKEY_LOCAL_MACHINE/SOFTWARE/R27/*");
+    const std::vector<std::string> both = {"AutoCAD 2027", "AutoCAD 2028"};
     return {
         {"no file", "", 0, {}, ""},
-        {"two rows in file order, the comments ignored", "# new releases\n" + good + "# next\n" + later, 2,
-         {"AutoCAD 2027", "AutoCAD 2028"}, ""},
+        {"rows in file order, comments ignored", "# new\n" + good + "# next\n" + later, 2, both, ""},
         {"a row without its key pattern between good rows",
-         good + row("displayName = \"Sans cle\"\nlocationValue = Location\nversionTag = 1\n"
-                    "family = AutoCad\nflags = \"0x2381\"\n") +
-             later,
-         2,
-         {"AutoCAD 2027", "AutoCAD 2028"},
-         "hotes.ini : h\xF4te 2 (Sans cle) ignor\xE9, champ registryPath" + skipped},
-        {"garbage: every token is a row without fields", "\x01\x02 ]]] = ???\n\xFF", 0, {},
-         "hotes.ini : h\xF4te 1 ignor\xE9, champ displayName" + skipped +
-             "hotes.ini : h\xF4te 2 ignor\xE9, champ displayName" + skipped +
-             "hotes.ini : h\xF4te 3 ignor\xE9, champ displayName" + skipped},
-        {"malformed fields, each named",
-         row("displayName = A\nregistryPath = \"HKEY_LOCAL_MACHINE/SOFTWARE/A*\"\nlocationValue = L\n"
-             "versionTag = 1\nfamily = AutoCad\nflags = \"0x0\"\n") +
-             row("displayName = B\nregistryPath = \"HKEY_LOCAL_MACHINE/SOFTWARE/*/*\"\nlocationValue = L\n"
-                 "versionTag = 1\nfamily = AutoCad\nflags = \"0x0\"\n") +
-             row("displayName = C\nregistryPath = HKEY_LOCAL_MACHINE/SOFTWARE/C\nlocationValue = L\n"
-                 "versionTag = 1\nfamily = AutoCAD\nflags = \"0x0\"\n") +
-             row("displayName = D\nregistryPath = HKEY_LOCAL_MACHINE/SOFTWARE/D\nlocationValue = L\n"
-                 "versionTag = 1\nfamily = GstarCad\nflags = \"0x0400\"\n") +
-             row("displayName = E\nregistryPath = HKEY_LOCAL_MACHINE/SOFTWARE/E\nlocationValue = L\n"
-                 "versionTag = 1\nfamily = GstarCad\nflags = \"13zz\"\n") +
-             row("displayName = \"F\nG\"\nregistryPath = HKEY_LOCAL_MACHINE/SOFTWARE/F\nlocationValue = L\n"
-                 "versionTag = 1\nfamily = GstarCad\nflags = \"0x0\"\n") +
-             row("displayName = H\nregistryPath = HKEY_LOCAL_MACHINE/SOFTWARE/H\nlocationValue = L\n"
-                 "versionTag = \"   \"\nfamily = GstarCad\nflags = \"0x0\"\n") +
-             row("displayName = I\nregistryPath = HKEY_LOCAL_MACHINE/SOFTWARE/I\nlocationValue = L\n"
-                 "versionTag = 1\nfamily = GstarCad\nflags = 0x1300\n") +
-             row("displayName = J\nregistryPath = HKEY_LOCAL_MACHINE/SOFTWARE/J\nlocationValue = L\n"
-                 "versionTag = 27p\nfamily = ZwCadPlus\nflags = \"0x1300\"\n"),
+         good + row("\"Sans cle\"", "registryPath", "") + later, 2, both,
+         skipped(2, "Sans cle", "registryPath")},
+        {"garbage: every token is a row without fields",
+         "\x01\x02 ]]] = ???\n\xFF",
          0,
          {},
-         "hotes.ini : h\xF4te 1 (A) ignor\xE9, champ registryPath" + skipped +
-             "hotes.ini : h\xF4te 2 (B) ignor\xE9, champ registryPath" + skipped +
-             "hotes.ini : h\xF4te 3 (C) ignor\xE9, champ family" + skipped +
-             "hotes.ini : h\xF4te 4 (D) ignor\xE9, champ flags" + skipped +
-             "hotes.ini : h\xF4te 5 (E) ignor\xE9, champ flags" + skipped +
-             "hotes.ini : h\xF4te 6 ignor\xE9, champ displayName" + skipped +
-             "hotes.ini : h\xF4te 7 (H) ignor\xE9, champ versionTag" + skipped +
-             "hotes.ini : h\xF4te 8 (I) ignor\xE9, champ flags" + skipped +
-             "hotes.ini : h\xF4te 9 (J) ignor\xE9, champ p" + skipped},
-        {"a block never closed keeps the rows before it", later + "hote\n+\ndisplayName = \"X\"\n" + good, 1,
-         {"AutoCAD 2028"}, "hotes.ini : h\xF4te 2 (X) ignor\xE9, champ registryPath" + skipped},
+         skipped(1, "", "displayName") + skipped(2, "", "displayName") + skipped(3, "", "displayName")},
+        {"malformed fields, each named",
+         row("A", "registryPath", "HKEY_LOCAL_MACHINE/SOFTWARE/A*") +
+             row("B", "registryPath", "HKEY_LOCAL_MACHINE/*/*") + row("C", "family", "AutoCAD") +
+             row("D", "flags", "\"0x0400\"") + row("E", "flags", "\"13zz\"") + row("F", "flags", "0x2381") +
+             row("\"G\nH\"") + row("I", "versionTag", "\"  \"") + row("J", "versionTag", "27p"),
+         0,
+         {},
+         skipped(1, "A", "registryPath") + skipped(2, "B", "registryPath") + skipped(3, "C", "family") +
+             skipped(4, "D", "flags") + skipped(5, "E", "flags") + skipped(6, "F", "flags") +
+             skipped(7, "", "displayName") + skipped(8, "I", "versionTag") + skipped(9, "J", "p")},
+        {"a block never closed keeps the rows before it",
+         later + "hote\n+\ndisplayName = X\n" + good,
+         1,
+         {"AutoCAD 2028"},
+         skipped(2, "X", "registryPath")},
+        {"a repeated key is listed once, as last given",
+         good + later + row("\"AutoCAD 2027 bis\""),
+         3,
+         {"AutoCAD 2027 bis", "AutoCAD 2028"},
+         ""},
         {"UTF-16, low byte first", utf16(good, true), 1, {"AutoCAD 2027"}, ""},
         {"UTF-16, high byte first", utf16(good, false), 1, {"AutoCAD 2027"}, ""},
-        {"a row repeated with the same key is listed once, as last given",
-         good + later + goodRow("AutoCAD 2027 bis", acad2027), 3, {"AutoCAD 2027 bis", "AutoCAD 2028"}, ""},
         {"UTF-8 with its mark", "\xEF\xBB\xBF" + good, 1, {"AutoCAD 2027"}, ""},
     };
 }
@@ -122,34 +116,30 @@ TEST(CatalogueFile, TakesTheGoodRowsAndNamesTheFieldOfEachSkippedOne) {
 
 TEST(CatalogueFile, ARowWithTheKeyOfABuiltInRowTakesItsPlace) {
     CompleteCatalogue catalogue;
-    MemoryInput in(goodRow("AutoCAD 2026 corrige", "HKEY_LOCAL_MACHINE/SOFTWARE/Autodesk/AutoCAD/R25.1/*") +
-                   row("displayName = \"ZWCAD 2011 corrige\"\nregistryPath = \"HKEY_LOCAL_MACHINE/SOFTWARE/"
-                       "ZWSoft/*\"\nlocationValue = Location\nversionTag = 11\nsubkeyFilter = 2011\n"
-                       "family = ZwCadClassic\nflags = \"0x1300\"\n"));
+    MemoryInput in(row("\"AutoCAD 2026 corrige\"", "registryPath",
+                       "HKEY_LOCAL_MACHINE/SOFTWARE/Autodesk/AutoCAD/R25.1/*") +
+                   row("\"ZWCAD 2011 corrige\"", "registryPath",
+                       "HKEY_LOCAL_MACHINE/SOFTWARE/ZWSoft/*\nsubkeyFilter = 2011"));
     EXPECT_EQ(catalogue.read(in), 2);
-    const HostVersion *rows = catalogue.rows();
-    EXPECT_STREQ(rows[23].displayName, "AutoCAD 2026 corrige");
-    EXPECT_STREQ(rows[22].displayName, "AutoCAD 2025");
-    const int zwcad2011 = static_cast<int>(findHostVersion("ZWCAD 2011") - HostCatalogue);
-    EXPECT_STREQ(rows[zwcad2011].displayName, "ZWCAD 2011 corrige");
-    EXPECT_EQ(rows[zwcad2011].flags, 0x1300u);
-    for (int i = 0; i < kHostCatalogueSize; ++i) {
-        if (i != 23 && i != zwcad2011) {
-            EXPECT_STREQ(rows[i].displayName, HostCatalogue[i].displayName) << i;
-        }
+    const auto zwcad2011 = findHostVersion("ZWCAD 2011") - HostCatalogue;
+    for (int i = 0; i <= kHostCatalogueSize; ++i) {
+        const char *expected = i == 23          ? "AutoCAD 2026 corrige"
+                               : i == zwcad2011 ? "ZWCAD 2011 corrige"
+                                                : HostCatalogue[i].displayName;
+        EXPECT_STREQ(catalogue.rows()[i].displayName, expected) << i;
     }
-    EXPECT_EQ(rows[kHostCatalogueSize].displayName, nullptr) << "no row added";
 }
 
 TEST(CatalogueFile, AHugeFileGivesItsFirstRowsOnly) {
     std::string file;
     for (int i = 0; i < 100000; ++i)
-        file += goodRow("Hote " + std::to_string(i), "HKEY_LOCAL_MACHINE/SOFTWARE/H" + std::to_string(i) + "/*");
+        file += row("H" + std::to_string(i), "registryPath",
+                    "HKEY_LOCAL_MACHINE/SOFTWARE/H" + std::to_string(i) + "/*");
     DiagnosticCapture diagnostics;
     CompleteCatalogue catalogue;
     MemoryInput in(file);
     EXPECT_EQ(catalogue.read(in), kMaxCatalogueFileRows);
-    EXPECT_STREQ(catalogue.rows()[kHostCatalogueSize + kMaxCatalogueFileRows - 1].displayName, "Hote 499");
+    EXPECT_STREQ(catalogue.rows()[kHostCatalogueSize + kMaxCatalogueFileRows - 1].displayName, "H499");
     EXPECT_EQ(diagnostics.text(), "hotes.ini : plus de 500 h\xF4tes, les suivants sont ignor\xE9s\n");
 }
 
@@ -174,7 +164,7 @@ TEST_F(CatalogueFileDetection, TheProgramFoldersFileRowsAreDetectedAndFoundByNam
 
     std::string file = programDir + "\\system\\hotes.ini";
     makeFile(file);
-    writeWholeFile(goodRow("AutoCAD 2027", acad2027).c_str(), file.c_str());
+    writeWholeFile(row("\"AutoCAD 2027\"").c_str(), file.c_str());
     EXPECT_EQ(loadHostCatalogue(), 1);
     detectHosts(hosts);
     ASSERT_EQ(hosts.ChildCount(), 1);
