@@ -11,13 +11,13 @@ else()
     include(GoogleTest)
 endif()
 
-# veltra_add_test(NAME sources...): one test program, registered with CTest. Natively every
-# test case is its own CTest entry; under the Windows emulator the program runs once.
+# veltra_add_test(NAME sources...): one test program on the test support (its main included),
+# registered with CTest. Natively every test case is its own CTest entry; under the Windows
+# emulator the program runs once.
 function(veltra_add_test name)
     add_executable(${name} ${ARGN})
-    target_link_libraries(${name} PRIVATE veltra_core GTest::gtest_main)
+    target_link_libraries(${name} PRIVATE veltra_test_support)
     target_compile_options(${name} PRIVATE ${VELTRA_WARNINGS})
-    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     if(CMAKE_CROSSCOMPILING)
         add_test(NAME ${name} COMMAND ${name})
     else()

@@ -152,7 +152,8 @@ TEST_F(DeploymentKeeps, OtherEntriesAndTheTypeOfAnExpandableSearchPath) {
 TEST_F(DeploymentKeeps, NothingOfAForcedHostButStillWritesItsFilesAndStartsTheLauncher) {
     writeRegistry(initial);
     ASSERT_TRUE(installRecorder(programDir + "\\lanceurcad.exe"));
-    ArgsAPP.Assign(("--record-arguments \"" + scratchPath("args.txt") + "\" CTX = Etude").c_str());
+    ArgumentRecorder recorder(hostPathOf("args.txt"));
+    ArgsAPP.Assign("CTX = Etude");
     ArgsCAD.Assign("/P Etude");
     ExeAlternOk = 1;
     auto host = hostNode("Bicscad V19-64b", true);

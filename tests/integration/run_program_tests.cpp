@@ -18,8 +18,9 @@ TEST_F(RunProgramTest, MissingProgramIsReported) {
 }
 
 TEST_F(RunProgramTest, StartedProgramGetsItsCommandLine) {
+    ArgumentRecorder recorder(hostPathOf("args.txt"));
     testing::internal::CaptureStderr();
-    EXPECT_EQ(runProgram(recorderCommandLine(scratchPath("args.txt"), "CTX=Etude \"a b\"").c_str()), 1);
+    EXPECT_EQ(runProgram(recorderCommandLine("CTX=Etude \"a b\"").c_str()), 1);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(waitForFile("args.txt", "<end>\n"), "CTX=Etude\na b\n<end>\n");
 }

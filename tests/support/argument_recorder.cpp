@@ -1,28 +1,38 @@
 // The recording mode of the test programs, used to check what a started program receives.
 #include "support/argument_recorder.h"
 
-#include "platform/file_stream.h"
+#include "support/test_machine.h"
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
-const char recordOption[] = "--record-arguments";
+const char recordVariable[] = "VELTRA_TEST_RECORD_FILE";
 }
 
-std::string recorderCommandLine(const std::string &outputFile, const std::string &arguments) {
-    return "\"" + testProgramPath() + "\" " + recordOption + " \"" + outputFile + "\" " + arguments;
+ArgumentRecorder::ArgumentRecorder(const std::string &recordFile) {
+    test_machine::setVariable(recordVariable, recordFile.c_str());
 }
 
-void recordArgumentsIfAsked(const std::vector<std::string> &arguments) {
-    if (arguments.size() < 3 || arguments[1] != recordOption)
-        return;
-    std::FILE *file = os::openFile(arguments[2].c_str(), "wb");
+ArgumentRecorder::~ArgumentRecorder() {
+    test_machine::setVariable(recordVariable, nullptr);
+}
+
+std::string recorderCommandLine(const std::string &arguments) {
+    return "\"" + testProgramPath() + "\" " + arguments;
+}
+
+bool recordArgumentsIfAsked(int argc, char **argv, int &exitCode) {
+    const char *recordFile = std::getenv(recordVariable);
+    if (recordFile == nullptr)
+        return false;
+    std::FILE *file = std::fopen(recordFile, "wb");
     if (file != nullptr) {
-        for (std::size_t index = 3; index < arguments.size(); ++index)
-            std::fprintf(file, "%s\n", arguments[index].c_str());
+        for (int index = 1; index < argc; ++index)
+            std::fprintf(file, "%s\n", argv[index]);
         std::fputs("<end>\n", file);
         std::fclose(file);
     }
-    std::exit(file != nullptr ? 0 : 1);
+    exitCode = file != nullptr ? 0 : 1;
+    return true;
 }

@@ -1,23 +1,34 @@
 // A program that records the arguments it was started with, for tests of program start: the
-// test program itself, started with --record-arguments, writes them and ends before any test.
+// test program itself, started while the environment names a record file, writes its arguments
+// there and ends without running any test.
 #pragma once
 
 #include <string>
-#include <vector>
 
-// The command line that starts the recorder: it writes each argument after outputFile to
-// outputFile (a Windows path), one per line ending in a line feed, then a last line "<end>".
-// arguments is appended to the command line as it is.
-std::string recorderCommandLine(const std::string &outputFile, const std::string &arguments);
+// While it lives, a test program started by this process (the environment is inherited) is a
+// recorder: it writes each argument after the program name to recordFile (a path of the test
+// machine's host, as TestMachine gives it), one per line ending in a line feed, then a last line
+// "<end>", and ends. Its role comes from the environment alone, never from its command line, so
+// a program started with a mangled command line still records and ends at once.
+class ArgumentRecorder {
+public:
+    explicit ArgumentRecorder(const std::string &recordFile);
+    ~ArgumentRecorder();
+    ArgumentRecorder(const ArgumentRecorder &) = delete;
+    ArgumentRecorder &operator=(const ArgumentRecorder &) = delete;
+};
 
-// Makes the program file at windowsPath (its folder existing) start the recorder, so that a
-// program started there records its arguments when the first two are --record-arguments and
-// the output file. false when it could not be made.
+// The command line that starts the test program (a recorder while an ArgumentRecorder lives),
+// arguments appended as they are.
+std::string recorderCommandLine(const std::string &arguments);
+
+// Makes the program file at windowsPath (its folder existing) the test program, so that a
+// program started there records while an ArgumentRecorder lives. false when it could not be made.
 bool installRecorder(const std::string &windowsPath);
 
-// Records when arguments (program name first) ask for it, and then ends the process.
-// Called by the platform half before the tests start.
-void recordArgumentsIfAsked(const std::vector<std::string> &arguments);
+// Called first by every test program's main: when the environment names a record file, records
+// argc/argv there and gives true (the program then ends with the result in exitCode).
+bool recordArgumentsIfAsked(int argc, char **argv, int &exitCode);
 
 // The platform half: Windows path of the running test program.
 std::string testProgramPath();

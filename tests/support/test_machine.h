@@ -26,9 +26,10 @@ protected:
     // Waits (up to 30 s) until a scratch file exists and ends with ending; gives its bytes, or
     // fails the test and gives what was there.
     std::string waitForFile(const std::string &relative, const std::string &ending) const;
+    // The path of a scratch file on the machine that runs the tests.
+    std::string hostPathOf(const std::string &relative) const;
 
 private:
-    std::string hostPathOf(const std::string &relative) const;
 
     std::string windowsScratch;
     std::string hostScratch;

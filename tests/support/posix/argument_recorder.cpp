@@ -1,7 +1,7 @@
-// The Linux half of the argument recorder: the test program's own path and arguments.
+// The Linux half of the argument recorder: the test program's own path, linked where a program
+// is expected.
 #include "support/argument_recorder.h"
 
-#include "platform/posix/command_line.h"
 #include "platform/posix/host_path.h"
 
 #include <climits>
@@ -23,12 +23,3 @@ std::string testProgramPath() {
 bool installRecorder(const std::string &windowsPath) {
     return symlink(ownExecutable().c_str(), os::hostPath(windowsPath.c_str()).c_str()) == 0;
 }
-
-namespace {
-
-const bool checked = [] {
-    recordArgumentsIfAsked(os::processArguments());
-    return true;
-}();
-
-} // namespace
