@@ -14,22 +14,6 @@ struct SplitLine {
 
 } // namespace
 
-TEST(CommandLineSplit, HostArgumentsFollowTheFirstHash) {
-    SplitLine split("CTX = Etude#/nologo #x");
-    EXPECT_STREQ(split.hostArgs.CStr(), "/nologo #x");
-    EXPECT_STREQ(split.appArgs.CStr(), "CTX = Etude");
-    EXPECT_STREQ(split.drawings.CStr(), "");
-
-    SplitLine blankHost("A = 1#  ");
-    EXPECT_STREQ(blankHost.hostArgs.CStr(), "");
-    EXPECT_STREQ(blankHost.appArgs.CStr(), "A = 1");
-
-    SplitLine onlyHost("#/p profil.dwg");
-    EXPECT_STREQ(onlyHost.hostArgs.CStr(), "/p profil.dwg");
-    EXPECT_STREQ(onlyHost.appArgs.CStr(), "");
-    EXPECT_STREQ(onlyHost.drawings.CStr(), "") << "after a '#' a drawing name belongs to the host";
-}
-
 TEST(CommandLineSplit, DrawingsAreRecognisedAndQuoted) {
     SplitLine quoted("\"D:\\Plans\\site 1.dwg\"");
     EXPECT_STREQ(quoted.drawings.CStr(), "\"D:\\Plans\\site 1.dwg\"");
@@ -71,16 +55,6 @@ TEST(CommandLineSplit, OverlongLineIsCutAtTheLimit) {
     EXPECT_EQ(std::string(cut.appArgs.CStr()), line);
     EXPECT_STREQ(cut.hostArgs.CStr(), "") << "text past the limit is not read";
     EXPECT_EQ(diagnostic, "Ligne de commande trop longue : 9 caract\xE8res ignor\xE9s\n");
-}
-
-TEST(CommandLineQuoting, QuotesUnlessAlreadyQuoted) {
-    TextString dest("x ");
-    appendQuoted(dest, "a b", false);
-    EXPECT_STREQ(dest.CStr(), "x \"a b\"");
-    appendQuoted(dest, "\"c\"", true);
-    EXPECT_STREQ(dest.CStr(), "\"c\"");
-    appendQuoted(dest, "d\"e", true);
-    EXPECT_STREQ(dest.CStr(), "d\"e");
 }
 
 TEST(CommandLineContext, NameAfterCtxAndEqualsCount) {

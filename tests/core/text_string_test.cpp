@@ -29,21 +29,6 @@ TEST(TextStringStorage, EmptyStringsHaveNoStorageAndShareOneEmptyText) {
     delete[] storage;
 }
 
-TEST(TextStringStorage, NothingToAppendChangesNothing) {
-    TextString text(nullptr);
-    text.Append("abc", 0);
-    text.Append("", -1);
-    text.Append(nullptr, 5);
-    EXPECT_EQ(text.Capacity(), 0);
-
-    text.Append("abcdef", 2);
-    EXPECT_STREQ(text.CStr(), "ab");
-    text.Clear();
-    EXPECT_EQ(text.Capacity(), 203);
-    text.Append(std::string(150, 'q').c_str(), -1);
-    EXPECT_EQ(text.Capacity(), 203) << "Clear keeps the storage for reuse";
-}
-
 TEST(TextStringStorage, AppendingOwnTextSurvivesReallocation) {
     TextString text(std::string(150, 'a').c_str());
     text.Append(text.CStr(), -1);
@@ -51,34 +36,6 @@ TEST(TextStringStorage, AppendingOwnTextSurvivesReallocation) {
     EXPECT_EQ(std::string(text.CStr()), std::string(300, 'a'));
     text.Assign(text.CStr() + 290);
     EXPECT_EQ(std::string(text.CStr()), std::string(10, 'a'));
-}
-
-TEST(TextStringEditing, CutAtKeepsTheLengthUntilSyncLength) {
-    TextString text("key=value");
-    char *rest = text.CutAt('=');
-    ASSERT_NE(rest, nullptr);
-    EXPECT_STREQ(rest, "value");
-    EXPECT_STREQ(text.CStr(), "key");
-    EXPECT_EQ(text.Length(), 9);
-    text.SyncLength();
-    EXPECT_EQ(text.Length(), 3);
-    EXPECT_EQ(text.CutAt('#'), nullptr);
-    TextString empty(nullptr);
-    EXPECT_EQ(empty.CutAt('a'), nullptr);
-}
-
-TEST(TextStringEditing, CharAtCountsFromEitherEnd) {
-    TextString text("abc"), empty(nullptr);
-    int found = -1;
-    EXPECT_EQ(text.CharAt(-1, &found), 'c');
-    EXPECT_EQ(found, 1);
-    EXPECT_EQ(text.CharAt(0), 'a');
-    EXPECT_EQ(text.CharAt(-3), 'a');
-    for (int outside : {3, -4}) {
-        EXPECT_EQ(text.CharAt(outside, &found), '\0');
-        EXPECT_EQ(found, 0);
-    }
-    EXPECT_EQ(empty.CharAt(-1, &found), '\0');
 }
 
 TEST(TextStringEditing, ReplaceNormaliseAndTrim) {

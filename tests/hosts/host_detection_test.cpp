@@ -70,29 +70,6 @@ TEST_F(HostDetection, AnInstallationNeedsItsFolderValueItsExecutableAndAModule) 
     EXPECT_EQ(child(result.ChildAt(0), "CIBLE"), noExe + "\\acad.exe");
 }
 
-TEST_F(HostDetection, OrderIsForcedHostThenLaterRowsThen64BitViewThenEnumeration) {
-    std::string autocad = software + "Autodesk/AutoCAD/R24.3/";
-    install(autocad + "ACAD-A", "AcadLocation", "A64", {"acad.exe"});
-    install(autocad + "ACAD-B", "AcadLocation", "B64", {"acad.exe"});
-    install(autocad + "ACAD-B", "AcadLocation", "B32", {"acad.exe"}, defaultView);
-    install(software + "Autodesk/AutoCAD/R20.1/ACAD-E", "AcadLocation", "E", {"acad.exe"});
-    install(software + "Bricsys/Bricscad/V24x64/en_US", "InstallDir", "Brics", {"bricscad.exe"});
-    CADManuPath.Assign(makeFolder("Forced", {"acad.exe"}).append("\\acad.exe").c_str());
-    CADManuID.Assign("AutoCAD 2020");
-    addModules({"veltra24.arx", "veltra20.arx", "veltra23.arx", "veltra24-64.brx"});
-    detectHosts(result);
-
-    std::vector<std::string> order;
-    for (int i = 0; i < result.ChildCount(); ++i) {
-        const ParamNode *node = result.ChildAt(i);
-        std::string cible = child(node, "CIBLE");
-        std::string folder = cible.substr(0, cible.rfind('\\'));
-        order.push_back(std::to_string(rowIndexOf(node)) + " " + folder.substr(folder.rfind('\\') + 1));
-    }
-    EXPECT_EQ(order,
-              (std::vector<std::string>{"-1 Forced", "72 Brics", "21 A64", "21 B64", "21 B32", "13 E"}));
-}
-
 TEST_F(HostDetection, EachFamilyHasItsExecutableModulesLabelAndLauncher) {
     struct FamilyCase {
         int row;
@@ -181,64 +158,6 @@ TEST_F(HostDetection, AutoCadLtFallsBackToAcadltExe) {
     EXPECT_EQ(child(result.ChildAt(0), "CIBLE"), newer + "\\aclt.exe");
     EXPECT_EQ(child(result.ChildAt(1), "CIBLE"), older + "\\acadlt.exe");
     EXPECT_EQ(child(result.ChildAt(1), "AP64"), "");
-}
-
-TEST_F(HostDetection, ZwCadClassicRowsTakeOnlySubkeysNamingTheirYear) {
-    install(software + "ZWSoft/ZWCAD 2011 Fra", "Location", "Zw2011", {"zwcad.exe"});
-    install(software + "ZWSoft/ZWCAD Classic Fra", "Location", "ZwClassic", {"zwcad.exe"});
-    addModules({"veltrazrx10.dll", "veltrazrx11.dll", "veltrazrx12.dll"});
-    detectHosts(result);
-    ASSERT_EQ(result.ChildCount(), 2);
-    EXPECT_EQ(rowIndexOf(result.ChildAt(0)), 78);
-    EXPECT_EQ(child(result.ChildAt(0), "TETE"), "");
-    EXPECT_EQ(child(result.ChildAt(0), "CDBONUS"), "");
-    EXPECT_EQ(rowIndexOf(result.ChildAt(1)), 76);
-    EXPECT_EQ(child(result.ChildAt(1), "CDBONUS"), "ZWCAD 2011 Fra");
-}
-
-TEST_F(HostDetection, IntelliCadIsNeverListedEvenWithItsKeyAndModules) {
-    setValues(software + "ITC/IntelliCAD 7 Pro", {{"CurVer", "7.2"}});
-    install(software + "ITC/IntelliCAD 7 Pro/7.2", "InstallDir", "Icad", {"icad.exe"});
-    install(software + "Watchtower/WTCAD/Watchtower CAD 2.0 Standard/2.0", "InstallDir", "Wtcad",
-            {"icad.exe"});
-    addModules({"veltracad7.dll", "veltracad7-64.dll", "veltracad8.dll"});
-    detectHosts(result);
-    EXPECT_EQ(result.ChildCount(), 0);
-}
-
-TEST_F(HostDetection, ForcedHostIsACopyOfItsRowRefreshedOnEachDetection) {
-    std::string acad = makeFolder("Forced", {"acad.exe", "gcad.exe"}) + "\\acad.exe";
-    addModules({"veltra23-64.arx", "veltra19.grx"});
-    CADManuPath.Assign(acad.c_str());
-    CADManuID.Assign("AutoCAD 2020");
-    detectHosts(result);
-    ASSERT_EQ(result.ChildCount(), 1);
-    const ParamNode *node = result.ChildAt(0);
-    const HostVersion *forced = rowOf(node);
-    EXPECT_EQ(rowIndexOf(node), -1);
-    EXPECT_STREQ(forced->displayName, "AutoCAD 2020**force**");
-    EXPECT_EQ(forced->flags, 0x2381u);
-    EXPECT_STREQ(node->Name(), acad.c_str());
-    EXPECT_EQ(child(node, "CIBLE"), acad);
-    EXPECT_EQ(child(node, "TETE") + child(node, "TETEREL") + child(node, "CDBONUS"), "");
-    EXPECT_EQ(child(node, "CDIDEXT"), "AutoCAD 2020**force**, " + acad);
-
-    CADManuPath.Assign(scratchPath("Forced\\gcad.exe").c_str());
-    CADManuID.Assign("GstarCAD 2019");
-    detectHosts(result);
-    ASSERT_EQ(result.ChildCount(), 1);
-    EXPECT_EQ(rowOf(result.ChildAt(0)), forced);
-    EXPECT_STREQ(forced->displayName, "GstarCAD 2019**force**");
-    EXPECT_EQ(forced->family, HostFamily::GstarCad);
-
-    const std::vector<std::pair<std::string, const char *>> refused = {
-        {acad, "AutoCAD 2099"}, {scratchPath("Forced\\missing.exe"), "AutoCAD 2020"}, {acad, " "}};
-    for (const auto &[path, id] : refused) {
-        CADManuPath.Assign(path.c_str());
-        CADManuID.Assign(id);
-        detectHosts(result);
-        EXPECT_EQ(result.ChildCount(), 0) << path << " " << id;
-    }
 }
 
 } // namespace

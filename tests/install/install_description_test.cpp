@@ -47,12 +47,6 @@ protected:
     static std::string localAppData() { return shellFolder(9); }
 };
 
-TEST_F(InstallDescription, WithoutADescriptionTheFolderIsBelowLocalApplicationData) {
-    TextString folder;
-    configFolder(scratch().c_str(), folder);
-    EXPECT_EQ(std::string(folder.CStr()), localAppData() + "\\VeltraConfig");
-}
-
 TEST_F(InstallDescription, TheFirstLineNamesTheFolder) {
     EXPECT_EQ(folderFor("D:\\Data\\Cfg\r\nE:\\Ignored\r\n"), "D:\\Data\\Cfg");
     EXPECT_EQ(folderFor("D:\\Data\\Cfg"), "D:\\Data\\Cfg") << "no line end";
@@ -65,42 +59,10 @@ TEST_F(InstallDescription, TheFirstLineNamesTheFolder) {
     EXPECT_EQ(folderFor("Desktop\\Cfg\n"), shellFolder(1) + "\\Cfg");
 }
 
-TEST_F(InstallDescription, ABlankFirstLineStandsForTheDefault) {
-    std::string byDefault = localAppData() + "\\VeltraConfig";
-    EXPECT_EQ(folderFor(""), byDefault);
-    EXPECT_EQ(folderFor("  \t \r\nD:\\Second\r\n"), byDefault);
-}
-
-TEST_F(InstallDescription, AFirstLineInAnotherEncodingStaysBelowTheDocumentsFolder) {
-    // Read as 8-bit text, UTF-16 "D:\Data" is the mark, a D and a NUL that ends the text: a
-    // relative folder, never the absolute one it spells.
-    std::string wide = "\xFF\xFE";
-    for (char c : std::string("D:\\Data\r\n"))
-        wide += {c, '\0'};
-    EXPECT_EQ(folderFor(wide), shellFolder(8) + "\\\xFF\xFE" "D");
-    EXPECT_EQ(folderFor(std::string(1000000, '\x7F')), shellFolder(8) + "\\" + std::string(359, '\x7F'));
-}
-
 TEST_F(InstallDescription, OnlyTheFirst359CharactersOfTheLineAreUsed) {
     std::string line = "D:\\" + std::string(390, 'a') + "bcdefg";
     EXPECT_EQ(folderFor(line + "\r\n"), line.substr(0, 359));
     EXPECT_EQ(folderFor(line.substr(0, 359) + "\r\n"), line.substr(0, 359));
-}
-
-TEST_F(InstallDescription, ConfigPathPutsTheContextThenSubThenLeaf) {
-    std::string folder = folderFor("D:\\Cfg\n");
-    TextString path;
-    currentContext.Assign("Etude");
-    EXPECT_EQ(std::string(configPath(path, scratch().c_str(), "CfgPrf.ini", "GenAuto")),
-              folder + "\\CtxEtude\\GenAuto\\CfgPrf.ini");
-    EXPECT_EQ(std::string(configPath(path, scratch().c_str(), nullptr, "GenAuto")),
-              folder + "\\CtxEtude\\GenAuto");
-    currentContext.Assign(" \t");
-    EXPECT_EQ(std::string(configPath(path, scratch().c_str(), "CfgPrf.ini", "GenAuto")),
-              folder + "\\GenAuto\\CfgPrf.ini");
-    currentContext.Clear();
-    EXPECT_EQ(std::string(configPath(path, scratch().c_str(), "x.txt", " ")), folder + "\\x.txt");
-    EXPECT_EQ(std::string(configPath(path, scratch().c_str(), nullptr, nullptr)), folder);
 }
 
 TEST_F(InstallDescription, ContextsAreTheFoldersNamedCtx) {
@@ -125,16 +87,6 @@ TEST_F(InstallDescription, ContextsAreTheFoldersNamedCtx) {
     EXPECT_EQ(contexts.FindChild(""), nullptr);
 }
 
-TEST_F(InstallDescription, AMissingConfigurationFolderHasOnlyTheStandardProfile) {
-    writeBytes("system\\sysinstall.ini", scratchPath("absent") + "\r\n");
-    ParamNode contexts(nullptr, nullptr);
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(listContexts(contexts, scratch().c_str(), true), 1);
-    std::string diagnostics = testing::internal::GetCapturedStderr();
-    EXPECT_STREQ(contexts.ChildAt(0)->Value(), "Profil standard");
-    EXPECT_EQ(diagnostics, "Erreur dans l'ouverture du repertoire <" + scratchPath("absent\\*") + ">\n");
-}
-
 // The path builders work in the configuration folder of the running program, on the machine
 // itself: each test uses a context of its own, new to the machine.
 class ContextPaths : public InstallDescription {
@@ -152,16 +104,5 @@ protected:
 
     std::string contextFolder;
 };
-
-TEST_F(ContextPaths, ASubFolderGetsItsContextFolderButIsNotCreated) {
-    TextString path;
-    EXPECT_EQ(std::string(cadFolderPath(path)), contextFolder + "\\DossierCAD");
-    EXPECT_EQ(fileExists(contextFolder.c_str()), 1);
-    EXPECT_EQ(fileExists(path.CStr()), 0);
-
-    EXPECT_EQ(std::string(configSubPath(path, nullptr)), contextFolder);
-    EXPECT_EQ(std::string(genAutoPath(path, nullptr)), contextFolder + "\\GenAuto");
-    EXPECT_EQ(fileExists(path.CStr()), 1);
-}
 
 } // namespace

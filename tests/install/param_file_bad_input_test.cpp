@@ -62,22 +62,4 @@ TEST_F(ParamFileBadInput, AFileOverOneMegabyteIsReadAsNoFile) {
     EXPECT_EQ(readBack(atLimit + "x"), "");
 }
 
-TEST(ParamFileIndent, DeepBlocksAreIndentedByAtMost32Tabs) {
-    ParamNode root(nullptr, nullptr);
-    ParamNode *owner = &root;
-    for (int depth = 0; depth < 40; ++depth) {
-        auto *child = new ParamNode("n", "v");
-        owner->AddChildBack(child);
-        owner = child;
-    }
-    MemoryOutput out;
-    ParamFile::WriteChildren(root, out);
-    EXPECT_NE(out.text().find(std::string(32, '\t') + "\"n\""), std::string::npos);
-    EXPECT_EQ(out.text().find(std::string(33, '\t')), std::string::npos);
-    MemoryInput in(out.text());
-    ParamNode back(nullptr, nullptr);
-    EXPECT_EQ(ParamFile::ReadChildren(back, in), 1);
-    EXPECT_EQ(treeText(back.Children()), treeText(root.Children()));
-}
-
 } // namespace

@@ -44,21 +44,6 @@ TEST(ParamFileRead, NamesAndValues) {
     EXPECT_EQ(treeOf("  \r\n# nothing\n"), "");
 }
 
-TEST(ParamFileRead, ValuesAreTextWhateverTheirToken) {
-    DiagnosticCapture capture;
-    MemoryInput in("i = 42 q = \"x\"");
-    ParamNode root(nullptr, nullptr);
-    ParamFile::ReadChildren(root, in);
-    ASSERT_EQ(root.ChildCount(), 2);
-    EXPECT_EQ(root.ChildAt(0)->ValueType(), ParamValueType::Text);
-    EXPECT_EQ(root.ChildAt(0)->AsInt(), 42);
-    EXPECT_EQ(root.ChildAt(1)->ValueType(), ParamValueType::Text);
-}
-
-TEST(ParamFileRead, CommentsWhereANameOrValueIsExpected) {
-    EXPECT_EQ(treeOf("# head\na = # c\n\"v\"\n# between\nb = 2 # after\n"), "a=v,b=2");
-}
-
 TEST(ParamFileRead, Blocks) {
     EXPECT_EQ(treeOf("P = V\n+\n\tK1 = 1\n\tK2 = 2\n-\nQ = 3"), "P=V[K1=1,K2=2],Q=3");
     EXPECT_EQ(treeOf("a + b + c - d - e"), "a=[b=[c=],d=],e=");

@@ -115,41 +115,12 @@ TEST(ParamFileWrite, EntriesAndBlocks) {
     EXPECT_EQ(written(*sampleTree()), kSampleText);
 }
 
-TEST_F(ParamFileOnDisk, WrittenFileHasWindowsLineEnds) {
-    std::string path = scratchPath("CfgPrf.ini");
-    ASSERT_TRUE(saveParamFile(*sampleTree(), path.c_str()));
-    std::string expected = kSampleText;
-    std::string::size_type at = 0;
-    while ((at = expected.find('\n', at)) != std::string::npos) {
-        expected.insert(at, 1, '\r');
-        at += 2;
-    }
-    EXPECT_EQ(readBytes("CfgPrf.ini"), expected);
-
-    ParamNode back(nullptr, nullptr);
-    EXPECT_EQ(loadParamFile(back, path.c_str()), 1);
-    EXPECT_EQ(treeText(back.Children()), "P=V[K1=1,K2=2[G=a \"b\" c:\\d]],Q=X");
-
-    // Saving again replaces the file rather than appending to it.
-    ParamNode small(nullptr, nullptr);
-    small.AddChildBack(new ParamNode("a", "1"));
-    ASSERT_TRUE(saveParamFile(small, path.c_str()));
-    EXPECT_EQ(readBytes("CfgPrf.ini"), "\"a\" = \"1\"\r\n");
-}
-
 TEST_F(ParamFileOnDisk, MissingFileGivesAnEmptyTree) {
     ParamNode root(nullptr, nullptr);
     root.AddChildBack(new ParamNode("old", "1"));
     EXPECT_EQ(loadParamFile(root, scratchPath("none.ini").c_str()), 1);
     EXPECT_EQ(root.Children(), nullptr);
     EXPECT_FALSE(saveParamFile(root, scratchPath("no-folder\\x.ini").c_str()));
-}
-
-TEST_F(ParamFileOnDisk, CtrlZEndsTheFile) {
-    writeBytes("ctrlz.ini", "a = 1\r\nb = \"x\x1Ay\"\r\nc = 3\r\n");
-    ParamNode root(nullptr, nullptr);
-    loadParamFile(root, scratchPath("ctrlz.ini").c_str());
-    EXPECT_EQ(treeText(root.Children()), "a=1,b=x");
 }
 
 TEST(ParamFileRoundTrip, GeneratedTreesInMemory) {

@@ -31,35 +31,11 @@ TEST_F(WholeFileTest, ByteOrderMarksSelectTheReading) {
     EXPECT_EQ(read("mark-only.txt"), "");
 }
 
-TEST_F(WholeFileTest, UnmarkedFilesAreReadInTextMode) {
-    writeBytes("plain.txt", "a\r\nb\r\n");
-    EXPECT_EQ(read("plain.txt"), "a\nb\n");
-    writeBytes("short.txt", "\xFF");
-    EXPECT_EQ(read("short.txt"), "\xFF");
-
-    std::string large;
-    for (int line = 0; line < 100; ++line)
-        large += "line " + std::to_string(line) + "\r\n";
-    writeBytes("large.txt", large);
-    std::string expected = large;
-    for (std::size_t at; (at = expected.find("\r\n")) != std::string::npos;)
-        expected.erase(at, 1);
-    EXPECT_EQ(read("large.txt"), expected);
-}
-
 TEST_F(WholeFileTest, MissingEmptyOrOverlongFilesGiveTheEmptyText) {
     writeBytes("empty.txt", "");
     EXPECT_EQ(read("empty.txt"), "");
     EXPECT_EQ(read("missing.txt"), "");
     EXPECT_EQ(read(std::string(400, 'x')), "");
-}
-
-TEST_F(WholeFileTest, WritingCreatesTheFileAnewInTextMode) {
-    writeBytes("out.txt", "older and longer contents");
-    EXPECT_EQ(writeWholeFile("a\nb\n", scratchPath("out.txt").c_str()), 1);
-    EXPECT_EQ(readBytes("out.txt"), "a\r\nb\r\n");
-    EXPECT_EQ(writeWholeFile("x", scratchPath("no-folder\\out.txt").c_str()), 1);
-    EXPECT_FALSE(hostFileExists("no-folder\\out.txt"));
 }
 
 } // namespace

@@ -53,31 +53,4 @@ TEST_F(FileStreamTest, CtrlZEndsTextReadingOnly) {
                                                        10));
 }
 
-TEST_F(FileStreamTest, BinaryModeKeepsBytes) {
-    std::string bytes("x\ny\r\n\0\xFF\x1Az", 10);
-    writeAll("binary.dat", "wb", bytes);
-    EXPECT_EQ(readBytes("binary.dat"), bytes);
-    EXPECT_EQ(readAll("binary.dat", "rb"), bytes);
-}
-
-TEST_F(FileStreamTest, NamesAreCp1252AndFoundWithoutRegardToCase) {
-    writeAll("\xC9l\xE8ve.txt", "w", "\xE9t\xE9\n"); // contents are bytes, names are converted
-    EXPECT_EQ(readAll("\xC9L\xE8VE.TXT", "r"), "\xE9t\xE9\n");
-
-    std::string slashed = scratchPath("\xC9l\xE8ve.txt");
-    for (char &character : slashed)
-        if (character == '\\')
-            character = '/';
-    std::FILE *file = os::openFile(slashed.c_str(), "rb");
-    EXPECT_NE(file, nullptr);
-    if (file != nullptr)
-        std::fclose(file);
-}
-
-TEST_F(FileStreamTest, FailuresGiveNull) {
-    EXPECT_EQ(os::openFile(scratchPath("missing.txt").c_str(), "r"), nullptr);
-    EXPECT_EQ(os::openFile(scratchPath("no-folder\\new.txt").c_str(), "w"), nullptr);
-    EXPECT_FALSE(hostFileExists("no-folder\\new.txt"));
-}
-
 } // namespace

@@ -55,45 +55,4 @@ TEST_F(FileSystemTest, FindListsMatchingEntriesWithTheirDirectoryBit) {
     EXPECT_EQ(search("missing\\*"), Entries{});
 }
 
-TEST_F(FileSystemTest, FindOfOneNameGivesItsNameAsStored) {
-    makeSampleFolder();
-    EXPECT_EQ(search("A.TXT"), (Entries{{"a.txt", false}}));
-    EXPECT_EQ(search("SUB"), (Entries{{"sub", true}}));
-    EXPECT_EQ(search("absent.txt"), Entries{});
-
-    os::FindData data;
-    EXPECT_EQ(os::findFirstFile(scratchPath("").c_str(), &data), os::invalidFindHandle);
-    EXPECT_FALSE(os::findNextFile(os::invalidFindHandle, &data));
-    os::findClose(os::invalidFindHandle);
-}
-
-TEST_F(FileSystemTest, MakeDirectoryCreatesOneLevel) {
-    EXPECT_EQ(os::makeDirectory(scratchPath("New").c_str()), 0);
-    EXPECT_EQ(os::access(scratchPath("new").c_str(), 0), 0);
-    EXPECT_EQ(os::makeDirectory(scratchPath("NEW").c_str()), -1); // exists already
-    EXPECT_EQ(os::makeDirectory(scratchPath("x\\y").c_str()), -1);
-    EXPECT_EQ(os::access(scratchPath("x").c_str(), 0), -1);
-    EXPECT_EQ(os::makeDirectory(scratchPath("new/Inner").c_str()), 0);
-    EXPECT_EQ(search("NEW\\*"), (Entries{{".", true}, {"..", true}, {"Inner", true}}));
-}
-
-TEST_F(FileSystemTest, DeleteFileRemovesFilesOnly) {
-    makeSampleFolder();
-    EXPECT_TRUE(os::deleteFile(scratchPath("A.txt").c_str()));
-    EXPECT_FALSE(hostFileExists("a.txt"));
-    EXPECT_FALSE(os::deleteFile(scratchPath("a.txt").c_str()));
-    EXPECT_FALSE(os::deleteFile(scratchPath("sub").c_str()));
-    EXPECT_EQ(os::access(scratchPath("sub").c_str(), 0), 0);
-}
-
-TEST_F(FileSystemTest, AccessTestsExistenceAndRights) {
-    writeBytes("Config.ini", "x");
-    EXPECT_EQ(os::access(scratchPath("config.INI").c_str(), 0), 0);
-    EXPECT_EQ(os::access(scratchPath("Config.ini").c_str(), 4), 0);
-    EXPECT_EQ(os::access(scratchPath("Config.ini").c_str(), 6), 0);
-    EXPECT_EQ(os::access(scratch().c_str(), 0), 0);
-    EXPECT_EQ(os::access(scratchPath("Config.ini\\x").c_str(), 0), -1);
-    EXPECT_EQ(os::access(scratchPath("missing.ini").c_str(), 0), -1);
-}
-
 } // namespace

@@ -48,62 +48,6 @@ protected:
     CharOutput *previousDiagnostics = nullptr;
 };
 
-TEST_F(RegistryKeyTest, OpenPathPicksTheRootByItsExactName) {
-    RegistryKey key;
-    key.setWritable(true);
-    EXPECT_STREQ(key.openPath("HKEY_CURRENT_USER\\Software/VeltraTests/ITC", true),
-                 "Software\\VeltraTests\\ITC");
-    EXPECT_TRUE(key.IsOpen());
-
-    RegistryKey other;
-    EXPECT_EQ(other.openPath("hkey_current_user/Software/VeltraTests/ITC", false), nullptr);
-    EXPECT_FALSE(other.IsOpen());
-    EXPECT_EQ(other.openPath("HKEY_NOWHERE/Software", false), nullptr);
-    EXPECT_FALSE(other.IsOpen());
-    ASSERT_NE(key.openPath("HKEY_LOCAL_MACHINE/SOFTWARE/VeltraTests/Config", true), nullptr);
-    EXPECT_STREQ(other.openPath("HKEY_CURRENT_CONFIG/SOFTWARE/VeltraTests/Config", false),
-                 "SOFTWARE\\VeltraTests\\Config");
-    EXPECT_TRUE(other.IsOpen()); // found below the local machine
-    EXPECT_STREQ(other.openPath("HKEY_CURRENT_USER/Software/VeltraTests/Missing", false),
-                 "Software\\VeltraTests\\Missing");
-    EXPECT_FALSE(other.IsOpen());
-    EXPECT_EQ(other.readValues(true, true), nullptr);
-    EXPECT_EQ(other.subkeyNames(true, false), nullptr);
-    EXPECT_EQ(diagnostics.text(), ""); // a missing key is silent
-}
-
-TEST_F(RegistryKeyTest, OverlongPathsAreRefusedAndNothingIsCreated) {
-    RegistryKey key;
-    key.setWritable(true);
-    string longRoot(200, 'H');
-    EXPECT_EQ(key.openPath((longRoot + "/Software").c_str(), true), nullptr);
-    string longRest = "HKEY_CURRENT_USER/Software/VeltraTests/" + string(350, 'x');
-    EXPECT_EQ(key.openPath(longRest.c_str(), true), nullptr);
-    EXPECT_FALSE(key.IsOpen());
-    string longPart(340, 'y');
-    EXPECT_NE(key.openChild(&RegistryKey::CurrentUser, 1, userTestKey, longPart.c_str()), nullptr);
-    EXPECT_FALSE(key.IsOpen());
-    EXPECT_EQ(openKey(os::hkeyCurrentUser, userTestKey), nullptr);
-}
-
-TEST_F(RegistryKeyTest, ValuesLongerThanTheUsualBuffersReadBackWhole) {
-    const string longName(300, 'n'), longText(100000, 'v');
-    os::HKey raw = createKey(os::hkeyCurrentUser, string(userTestKey) + "\\Long");
-    setValue(raw, longName.c_str(), os::regSz, longText + nul);
-    setValue(raw, "Bin", os::regBinary, string(70000, '\x01'));
-    os::regCloseKey(raw);
-
-    RegistryKey key;
-    ASSERT_NE(key.openChild(&RegistryKey::CurrentUser, 0, userTestKey, "Long"), nullptr);
-    const char *text = key.readValue(longName.c_str(), false, false);
-    ASSERT_NE(text, nullptr);
-    EXPECT_EQ(string(text), longText);
-    const char *bytes = key.readValue("Bin", true, true);
-    ASSERT_NE(bytes, nullptr);
-    EXPECT_EQ(string(bytes).size(), string("__hex(3):").size() + 70000 * 2 - 1);
-    EXPECT_EQ(diagnostics.text(), "");
-}
-
 TEST_F(RegistryKeyTest, ValuesReadBackInTheirTextEncoding) {
     RegistryKey key;
     openForWriting(key, "Encoding");
@@ -211,29 +155,6 @@ TEST_F(RegistryKeyTest, FailedWritesAreReportedOneByOne) {
     bad.openChild(&RegistryKey::CurrentUser, 1, userTestKey, tooLong.c_str());
     EXPECT_FALSE(bad.IsOpen());
     EXPECT_EQ(diagnostics.text(), "Erreur de creation du registre\n");
-}
-
-TEST_F(RegistryKeyTest, TheViewSwitchChoosesBetweenWow6432NodeAndTheNativeKeys) {
-    ASSERT_EQ(is64BitWindows(), 64);
-    RegistryKey key;
-    key.setWritable(true);
-    ASSERT_NE(key.openPath("HKEY_LOCAL_MACHINE/SOFTWARE/VeltraTests/Default", true), nullptr);
-    ASSERT_TRUE(key.IsOpen());
-    key.close();
-    int previous = setRegistryView(1);
-    ASSERT_NE(key.openPath("HKEY_LOCAL_MACHINE/SOFTWARE/VeltraTests/Native", true), nullptr);
-    key.close();
-    EXPECT_EQ(setRegistryView(previous), 1);
-    EXPECT_EQ(previous, 0);
-
-    os::HKey found =
-        openKey(os::hkeyLocalMachine, "SOFTWARE\\Wow6432Node\\VeltraTests\\Default", os::keyWow64_64Key);
-    EXPECT_NE(found, nullptr);
-    os::regCloseKey(found);
-    found = openKey(os::hkeyLocalMachine, "SOFTWARE\\VeltraTests\\Native", os::keyWow64_64Key);
-    EXPECT_NE(found, nullptr);
-    os::regCloseKey(found);
-    EXPECT_EQ(openKey(os::hkeyLocalMachine, "SOFTWARE\\VeltraTests\\Default", os::keyWow64_64Key), nullptr);
 }
 
 } // namespace

@@ -45,29 +45,6 @@ TEST(ExpandEnvironment, ExpandsIntoTheOutputOrInPlace) {
     EXPECT_EQ(own.CStr(), folder);
 }
 
-TEST(AddToPathList, AddsOnlyMissingFolders) {
-    struct Case {
-        const char *list;
-        int result;
-        const char *after;
-    } cases[] = {
-        {"e:/dir;d:\\x", 1, "e:/dir;d:\\x"},
-        {"D:\\X;E:\\DIR\\SUB", 1, "D:\\X;E:\\DIR\\SUB"},
-        {"d:\\x", -1, "d:\\x;E:\\Dir"},
-        {"d:\\x;", -1, "d:\\x;E:\\Dir"},
-        {"c:", -1, "c:E:\\Dir"},
-        {";", -1, "E:\\Dir"},
-        {" \t", -1, "E:\\Dir"},
-        {"", -1, "E:\\Dir"},
-        {";;", -1, ";;E:\\Dir"},
-    };
-    for (const Case &c : cases) {
-        TextString list(c.list);
-        EXPECT_EQ(AddToPathList("E:\\Dir", list), c.result) << c.list;
-        EXPECT_STREQ(list.CStr(), c.after) << c.list;
-    }
-}
-
 TEST(AddToPathList, ComparesTheExpandedListButKeepsItUnexpanded) {
     ScopedVariable folder("VELTRA_TEST_FOLDER", "E:\\Dir");
     TextString list("d:\\x;%Veltra_Test_Folder%");

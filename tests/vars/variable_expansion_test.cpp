@@ -34,16 +34,6 @@ std::string expanded(const char *text, const Values &values) {
 
 } // namespace
 
-TEST(ExpandVariables, TextWithoutReferencesIsLeftAlone) {
-    Values none{};
-    TextString plain("abc"), empty(nullptr), backslashes("a\\\\b");
-    EXPECT_EQ(ExpandVariables(plain, none.list), nullptr);
-    EXPECT_EQ(ExpandVariables(empty, none.list), nullptr);
-    EXPECT_EQ(ExpandVariables(backslashes, none.list), nullptr);
-    EXPECT_STREQ(plain.CStr(), "abc");
-    EXPECT_STREQ(backslashes.CStr(), "a\\\\b");
-}
-
 TEST(ExpandVariables, FormsModifiersEscapesCallsAndPaths) {
     Values values{{"CurVer", "R18"}, {"P", "D:\\A\\B"}, {"U", "a/b"}, {"F", "f"},
                   {"A", "$B"},       {"B", "1"},        {"k", "K"}};

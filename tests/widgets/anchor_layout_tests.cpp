@@ -46,29 +46,6 @@ TEST_F(AnchorLayoutTest, StretchesAndMovesToTheAnchorLines) {
     EXPECT_EQ(button.GetBox(false), (os::Box{515, 675, 595, 695}));
 }
 
-TEST_F(AnchorLayoutTest, NeverLaysOutBelowTheFirstSize) {
-    layout.Apply();
-    // Lower only (after a step wider): laid out for the minimum height, the width followed.
-    dialog.MoveToBox({100, 200, 560, 510}, false);
-    layout.Apply();
-    dialog.MoveToBox({100, 200, 560, 250}, false);
-    EXPECT_EQ(layout.Apply(), 1);
-    EXPECT_EQ(list.GetBox(false), (os::Box{110, 210, 555, 470}));
-    EXPECT_EQ(button.GetBox(false), (os::Box{475, 475, 555, 495}));
-    // Narrower only.
-    dialog.MoveToBox({100, 200, 300, 520}, false);
-    EXPECT_EQ(layout.Apply(), 1);
-    EXPECT_EQ(list.GetBox(false), (os::Box{110, 210, 495, 490}));
-    EXPECT_EQ(button.GetBox(false), (os::Box{415, 495, 495, 515}));
-    // Both below: nothing moves, nothing is redrawn.
-    int moves = list.moves + button.moves;
-    int redraws = dialog.redraws;
-    dialog.MoveToBox({100, 200, 150, 250}, false);
-    EXPECT_EQ(layout.Apply(), 0);
-    EXPECT_EQ(list.moves + button.moves, moves);
-    EXPECT_EQ(dialog.redraws, redraws);
-}
-
 TEST_F(AnchorLayoutTest, LeftAndTopAnchorsAndDefaultMargins) {
     FakeWindow banner;
     banner.MoveToBox({150, 260, 250, 280}, false);
@@ -80,23 +57,6 @@ TEST_F(AnchorLayoutTest, LeftAndTopAnchorsAndDefaultMargins) {
     EXPECT_EQ(banner.GetBox(false), (os::Box{103, 204, 203, 224}));
     EXPECT_EQ(list.GetBox(false), (os::Box{110, 210, 440, 400}));
     EXPECT_EQ(button.moves, buttonMoves) << "SetUp forgets the controls added before";
-}
-
-TEST_F(AnchorLayoutTest, LinesLeftOfTheControlOrOutsideTheClientLeaveItAlone) {
-    FakeWindow farRight;
-    farRight.MoveToBox({497, 210, 499, 220}, false); // its left edge is right of the x line 495
-    layout.Add(&farRight, kAnchorRight);
-    layout.Apply();
-    EXPECT_EQ(farRight.GetBox(false), (os::Box{497, 210, 499, 220}));
-
-    AnchorLayout wide;
-    FakeDialog small;
-    small.MoveToBox({0, 0, 300, 300}, false);
-    wide.SetUp(&small, 200, 0, 100, 0); // x line at the client's left edge
-    wide.Add(&list, kAnchorRight);
-    os::Box before = list.GetBox(false);
-    EXPECT_EQ(wide.Apply(), 1);
-    EXPECT_EQ(list.GetBox(false), before);
 }
 
 } // namespace

@@ -110,44 +110,6 @@ TEST_F(ChoiceDialogTest, ChosenTextFollowsTheResultMode) {
     }
 }
 
-TEST_F(ChoiceDialogTest, DoubleClickIsOkAndNoSelectionChoosesNothing) {
-    ChoiceDialog choice(nullptr, nullptr, nullptr, nullptr, false);
-    open(choice, 1, 1);
-    listBox().SetCurSel(1);
-    choice.OnCommand(*dialog, IDC_CHOICE_LIST, os::ControlEvent::DoubleClicked);
-    EXPECT_TRUE(dialog->ended);
-    EXPECT_STREQ(choice.ChosenText(), "\xE9t\xE9");
-
-    ChoiceDialog none(nullptr, nullptr, nullptr, nullptr, false);
-    open(none, 1, 1);
-    typeFilter(none, "zzz");
-    none.OnOK(*dialog);
-    EXPECT_TRUE(dialog->ended);
-    EXPECT_EQ(dialog->result, ID_BUTTON_OK);
-    EXPECT_FALSE(none.Chosen());
-}
-
-// A list box that cannot take the entry "Alpha : 1".
-class RefusingListBox : public os::MemoryListBox {
-public:
-    using MemoryListBox::MemoryListBox;
-    int AddString(const char *text) override {
-        return std::string(text) == "Alpha : 1" ? -1 : MemoryListBox::AddString(text);
-    }
-};
-
-TEST_F(ChoiceDialogTest, AnEntryTheListBoxRefusesIsReportedAndSkipped) {
-    ChoiceDialog choice(nullptr, nullptr, nullptr, nullptr, false);
-    choice.SetItems(list, 1, -1);
-    dialog = makeFakeDialog(IDD_CHOICE);
-    dialog->Add<RefusingListBox>(IDC_CHOICE_LIST, true);
-    testing::internal::CaptureStderr();
-    choice.OnInitDialog(*dialog);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "SIMPLECHOIX : Erreur d'ajout d'element dans la liste\n");
-    EXPECT_EQ(listBox().GetCount(), 2);
-}
-
 TEST(ChooseFromListTest, EmptyListShowsTheNoticeInstead) {
     ScriptedUser user([](FakeDialog &dialog, os::DialogHandler &handler) { handler.OnOK(dialog); });
     NodeList empty = nullptr;
@@ -160,37 +122,6 @@ TEST(ChooseFromListTest, EmptyListShowsTheNoticeInstead) {
     EXPECT_EQ(notice.texts.at(IDC_MESSAGE_TEXT), "Vous ne poss\xE9"
                                                  "dez pas d'objets");
     EXPECT_FALSE(notice.visible.at(ID_BUTTON_CANCEL));
-}
-
-TEST(ChooseFromListTest, GivesTheChoiceInOneStaticTextAndFreesTheList) {
-    ScriptedUser user([](FakeDialog &dialog, os::DialogHandler &handler) {
-        auto &list = dialog.Get<os::MemoryListBox>(IDC_CHOICE_LIST);
-        list.SetCurSel(list.GetCount() - 1);
-        handler.OnOK(dialog);
-    });
-    NodeList profiles = makeList({{"", "Profil standard"}, {"Etude", "Etude"}, {"Atelier", "Atelier"}});
-    const char *chosen =
-        ChooseFromList("Profil applicatif", "Choisir", profiles, false, nullptr, nullptr, 1, -1);
-    ASSERT_NE(chosen, nullptr);
-    EXPECT_STREQ(chosen, "Etude") << "the last of ' : Profil standard', 'Atelier : Atelier', 'Etude : Etude'";
-    EXPECT_EQ(user.Runs()[0].templateId, IDD_CHOICE);
-    EXPECT_EQ(user.Runs()[0].title, "Profil applicatif");
-    EXPECT_EQ(ListCount(profiles), 3) << "kept without freeList";
-
-    NodeList one = makeList({{"seul", "1"}});
-    const char *second = ChooseFromList(nullptr, nullptr, one, true, nullptr, nullptr, 1, -1);
-    EXPECT_EQ(second, chosen) << "the same static text";
-    EXPECT_STREQ(second, "seul");
-    EXPECT_EQ(one, nullptr) << "freed with freeList";
-    EXPECT_EQ(user.Runs().size(), 2u) << "a single item still shows the dialog";
-    ListClear<ParamNode>(profiles);
-}
-
-TEST(ChooseFromListTest, CancelGivesNull) {
-    ScriptedUser user([](FakeDialog &dialog, os::DialogHandler &handler) { handler.OnCancel(dialog); });
-    NodeList list = makeList({{"a", "1"}});
-    EXPECT_EQ(ChooseFromList(nullptr, nullptr, list, true, nullptr, nullptr, 1, -1), nullptr);
-    EXPECT_EQ(list, nullptr);
 }
 
 } // namespace

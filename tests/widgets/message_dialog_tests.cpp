@@ -46,20 +46,4 @@ TEST(ShowNoticeTest, HidesCancelAndAlwaysGivesOne) {
     EXPECT_EQ(run.texts.at(ID_BUTTON_OK), "Compris");
 }
 
-TEST(MessageDialogTest, ComesForwardAndAnchorsItsControls) {
-    MessageDialog message("Titre", "Texte", nullptr, nullptr, false, true);
-    std::unique_ptr<FakeDialog> dialog = makeFakeDialog(IDD_MESSAGE);
-    EXPECT_FALSE(message.OnInitDialog(*dialog)) << "the dialog takes the focus itself";
-    EXPECT_EQ(dialog->foregroundCalls, 1);
-    EXPECT_EQ(dialog->bringForwardCalls, 1);
-
-    dialog->MoveToBox({100, 200, 700, 800}, false);
-    message.OnSize(*dialog);
-    EXPECT_EQ(dialog->Control(IDC_MESSAGE_TEXT)->GetBox(false).right, 695);
-    EXPECT_EQ(dialog->Control(IDC_MESSAGE_TEXT)->GetBox(false).bottom, 795 - 25);
-    os::Box ok = dialog->Control(ID_BUTTON_OK)->GetBox(false);
-    EXPECT_EQ(ok.right - ok.left, 80);
-    EXPECT_EQ(ok.bottom, 795);
-}
-
 } // namespace

@@ -61,16 +61,4 @@ TEST_F(ShellFoldersFromRegistry, TheUserFolderStandsInForAMissingCommonFolder) {
     EXPECT_STREQ(vars.GetText("Desktop", nullptr), "C:\\Users\\Test\\Desktop");
 }
 
-TEST_F(ShellFoldersFromRegistry, ValuesTooLongOrOfAnotherTypeGiveNoFolder) {
-    // At most 359 bytes are read, the terminating NUL included.
-    write(os::hkeyCurrentUser, shellFolders, "Personal", "C:\\" + std::string(356, 'd'));
-    EXPECT_EQ(found(8, false), "<none>");
-    write(os::hkeyCurrentUser, shellFolders, "Personal", "C:\\" + std::string(355, 'd'));
-    EXPECT_EQ(found(8, false), "C:\\" + std::string(355, 'd'));
-    os::HKey key = createKey(os::hkeyCurrentUser, shellFolders);
-    setValue(key, "Templates", os::regDword, std::string("\x07\0\0\0", 4));
-    os::regCloseKey(key);
-    EXPECT_EQ(found(7, false), "<none>");
-}
-
 } // namespace

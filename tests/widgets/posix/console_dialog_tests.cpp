@@ -56,32 +56,12 @@ protected:
     std::FILE *output = nullptr;
 };
 
-TEST_F(ConsoleDialogTest, EntriesAreSortedWithoutRegardToCaseOrAccents) {
-    type("filter\nselect 4\nOK\n");
-    const char *chosen =
-        choose(makeList({{"Zoo", "z"}, {"\xC9t\xE9", "3"}, {"alpha", "a"}, {"\xE9t\xE9", "2"}}), 1, 0);
-    EXPECT_STREQ(chosen, "z");
-    EXPECT_EQ(printed(),
-              "Titre\nChoisissez\n*1. alpha : a\n 2. \xC3\xA9t\xC3\xA9 : 2\n 3. \xC3\x89t\xC3\xA9 : 3\n"
-              " 4. Zoo : z\n"
-              "Titre\nChoisissez\n 1. alpha : a\n 2. \xC3\xA9t\xC3\xA9 : 2\n 3. \xC3\x89t\xC3\xA9 : 3\n"
-              "*4. Zoo : z\n");
-}
-
 TEST_F(ConsoleDialogTest, FilterTakesUtf8AndAnEmptyFilterShowsAll) {
     type("filter \xC3\xA9t\xC3\xA9\nfilter\ncancel\n");
     EXPECT_EQ(choose(makeList({{"Alpha", "1"}, {"\xE9t\xE9", "2"}})), nullptr);
     std::string text = printed();
     EXPECT_NE(text.find("Choisissez\n*1. \xC3\xA9t\xC3\xA9 : 2\nTitre\n"), std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 28), "*1. Alpha : 1\n 2. \xC3\xA9t\xC3\xA9 : 2\n");
-}
-
-TEST_F(ConsoleDialogTest, MessageCancelAndNotice) {
-    type("filter x\ncancel\nok\n");
-    EXPECT_EQ(ShowMessage(nullptr, "Texte", true, nullptr, nullptr, false), 0);
-    EXPECT_EQ(printed(), "Confirmation\nTexte\nCommande inconnue : filter x\n");
-    EXPECT_EQ(ShowNotice("Info", "Fait", false, nullptr), 1);
-    EXPECT_EQ(printed(), "Confirmation\nTexte\nCommande inconnue : filter x\nInfo\nFait\n");
 }
 
 } // namespace

@@ -1,0 +1,192 @@
+// The program veltracfg on copies of the sample machine, driven through the console dialog as a
+// user would. Each row is a machine (the sample, maybe with a few changes), a command line and the
+// user's commands; its golden file (scenarios/NAME.txt) holds everything the run is expected to
+// leave: exit code, the dialog as printed, the diagnostics, every file written or changed and
+// every registry key changed. VELTRA_UPDATE_GOLDEN=1 rewrites the golden files from the runs.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Scenario {
+    const char *name;
+    const char *environment; // NAME=VALUE words for the runs, or ""
+    const char *prepare;     // a shell command run in the machine's folder first, or ""
+    const char *earlierRun;  // the commands of a run made before the one checked, or ""
+    const char *commandLine; // shell words
+    const char *commands;
+};
+
+// Shell snippets that change the sample machine: profile folders, and registry entries added to
+// its registry file (turned into UTF-8, which the registry reads as well).
+#define CONFIG "drive_c/Users/Utilisateur/AppData/Local/VeltraConfig/"
+#define ADD_TO_REGISTRY(lines) "iconv -f UTF-16 -t UTF-8 registry.reg > r && printf '" lines "' >> r && mv r registry.reg"
+
+const Scenario scenarios[] = {
+    {"cancel", "", "", "", "", "language 9\n64bit off\nhost 3\n64bit off\nautoload on\nbonjour\ncancel\n"},
+    {"autocad_english", "", "", "", "", "host 3\nlanguage 2\nok\n"},
+    {"autocad_again_with_autoload", "", "", "host 3\nok\n", "", "host 3\nautoload on\nok\n"},
+    {"zwcad_autoload_32bit", "", "", "", "CTX = Etude#/nologo", "autoload on\n64bit off\nok\n"},
+    {"zwcad_without_administrator", "VELTRA_ADMIN=0", "", "", "", "autoload on\nok\n"},
+    {"bricscad_autoload_drawing", "", "", "", "'D:\\Plans\\site 1.dwg'", "host 2\nautoload on\nok\n"},
+    {"profile_chosen_with_its_arguments", "",
+     "mkdir -p " CONFIG "CtxEtude/GenAuto " CONFIG "CtxChantier && printf '\"ArgsAPP\" = \"MODE = 2\"\\r\\n"
+     "\"ArgsCAD\" = \"/b script.scr\"\\r\\n' > " CONFIG "CtxEtude/GenAuto/CfgPrf.ini",
+     "", "", "select 3\nok\nhost 3\n64bit off\nok\n"},
+    {"context_file_keeps_its_host_arguments", "",
+     "mkdir -p " CONFIG "CtxEtude/GenAuto && printf '\"ArgsAPP\" = \"X = 1\"\\r\\n\"ArgsCAD\" = \"/b\"\\r\\n' > " CONFIG
+     "CtxEtude/GenAuto/CfgPrf.ini",
+     "", "CTX = Etude MODE = 2", "host 3\nok\n"},
+    {"drawing_with_the_default_context_file", "",
+     "mkdir -p " CONFIG "GenAuto && printf '\"ArgsAPP\" = \"A = 1\"\\r\\n\"ArgsCAD\" = \"/b\"\\r\\n' > " CONFIG
+     "GenAuto/CfgPrf.ini",
+     "", "'D:\\Plans\\site 1.dwg'", "host 3\nok\n"},
+    {"profile_choice_cancelled", "", "mkdir -p " CONFIG "CtxEtude " CONFIG "CtxChantier", "", "", "cancel\n"},
+    {"forced_host", "",
+     "mkdir -p drive_c/CAD && : > drive_c/CAD/cad.exe && " ADD_TO_REGISTRY(
+         "[HKEY_CURRENT_USER\\\\Software\\\\Corvanth\\\\1.0\\\\Systeme]\\r\\n\"CADManuPath\"=\"C:\\\\\\\\CAD\\\\\\\\cad.exe\"\\r\\n"
+         "\"CADManuID\"=\"AutoCAD 2024\"\\r\\n"),
+     "", "", "host 1\nok\n"},
+    {"stored_settings_without_settings_file", "",
+     ADD_TO_REGISTRY("[HKEY_CURRENT_USER\\\\Software\\\\Corvanth\\\\1.0\\\\Systeme]\\r\\n\"ArgsAPP\"=\"X = 1\"\\r\\n"
+                     "\"ArgsCAD\"=\"/y\"\\r\\n\"Vers64\"=\"0\"\\r\\n"),
+     "", "", "ok\n"},
+    {"windows_32bit", "VELTRA_WINDOWS_BITS=32", "", "", "", "ok\n"},
+};
+
+std::string readFile(const fs::path &path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+// Every file below the drives, path to bytes, without the programs' own data folder.
+std::map<std::string, std::string> files(const fs::path &root) {
+    std::map<std::string, std::string> found;
+    for (const auto &entry : fs::recursive_directory_iterator(root))
+        if (entry.is_regular_file() && entry.path().filename() != "registry.reg")
+            found[fs::relative(entry.path(), root).string()] = readFile(entry.path());
+    return found;
+}
+
+// The values of each key of the registry file, as UTF-8 lines (the program writes it in UTF-16LE
+// with a mark, characters of the first plane).
+std::map<std::string, std::string> registrySections(const fs::path &file) {
+    std::string wide = readFile(file);
+    bool utf16 = wide.compare(0, 2, "\xFF\xFE") == 0;
+    std::string text = utf16 ? "" : wide;
+    for (std::size_t at = 2; utf16 && at + 1 < wide.size(); at += 2) {
+        unsigned code = static_cast<unsigned char>(wide[at]) | static_cast<unsigned char>(wide[at + 1]) << 8;
+        if (code < 0x80)
+            text += static_cast<char>(code);
+        else if (code < 0x800)
+            text += {static_cast<char>(0xC0 | code >> 6), static_cast<char>(0x80 | (code & 0x3F))};
+        else
+            text += {static_cast<char>(0xE0 | code >> 12), static_cast<char>(0x80 | (code >> 6 & 0x3F)),
+                     static_cast<char>(0x80 | (code & 0x3F))};
+    }
+    std::map<std::string, std::string> sections;
+    std::string key;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty() && line.front() == '[')
+            key = line;
+        else if (!line.empty())
+            sections[key] += line + "\n";
+    }
+    return sections;
+}
+
+// What changed between two snapshots, as text: files new or changed, and registry keys whose
+// values changed (every line of the key before and after).
+template <class Map> std::string changes(const Map &before, const Map &after, const char *label) {
+    std::string text;
+    for (const auto &[name, content] : after) {
+        auto old = before.find(name);
+        if (old == before.end() || old->second != content)
+            text += std::string(label) + " " + name + (old == before.end() ? " (new)" : "") + "\n" + content;
+    }
+    for (const auto &[name, content] : before)
+        if (after.count(name) == 0)
+            text += std::string(label) + " " + name + " (removed)\n";
+    return text;
+}
+
+class SampleMachineScenario : public ::testing::TestWithParam<Scenario> {
+protected:
+    void SetUp() override {
+        char folder[] = "/tmp/veltra-sample-XXXXXX";
+        ASSERT_NE(mkdtemp(folder), nullptr);
+        folderToRemove = folder;
+        root = folderToRemove + "/machine";
+        ASSERT_EQ(std::system(("'" VELTRA_SAMPLES_DIR "/copy-machine' '" + root + "'").c_str()), 0);
+    }
+    void TearDown() override {
+        fs::remove_all(folderToRemove);
+    }
+
+    // Runs the program on the machine, in the environment given, with a command line (shell words)
+    // and the user's commands; gives its exit code, what it printed and its diagnostics.
+    std::string runProgram(const Scenario &scenario, const char *commandLine, const char *commands) {
+        std::ofstream(folderToRemove + "/input.txt") << commands;
+        const std::string command = "cd '" + folderToRemove + "' && env VELTRA_ROOT='" + root +
+                                    "' VELTRA_PROGRAM='C:\\Program Files\\Veltra\\veltracfg.exe' " +
+                                    scenario.environment + " timeout 60 '" VELTRA_PROGRAM_FILE "' " + commandLine +
+                                    " < input.txt > output.txt 2> diagnostics.txt";
+        int status = std::system(command.c_str());
+        return "exit code " + std::to_string(WEXITSTATUS(status)) + "\n" + readFile(folderToRemove + "/output.txt") +
+               "diagnostics\n" + readFile(folderToRemove + "/diagnostics.txt");
+    }
+
+    // Runs the scenario; gives what the checked run gave and what it changed on the machine.
+    std::string run(const Scenario &scenario) {
+        if (*scenario.prepare != '\0') {
+            EXPECT_EQ(std::system(("cd '" + root + "' && " + scenario.prepare).c_str()), 0);
+        }
+        if (*scenario.earlierRun != '\0')
+            runProgram(scenario, "", scenario.earlierRun);
+        const std::string record = root + "/drive_c/Program Files/Veltra/lanceurcad.txt";
+        fs::remove(record);
+        auto filesBefore = files(root + "/drive_c");
+        auto registryBefore = registrySections(root + "/registry.reg");
+        std::string result = runProgram(scenario, scenario.commandLine, scenario.commands);
+        // The launcher is started without waiting for it: give it some time to record.
+        for (int wait = 0; wait < 100 && result.rfind("exit code 0", 0) == 0 && !fs::exists(record); ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        return result + changes(filesBefore, files(root + "/drive_c"), "file") +
+               changes(registryBefore, registrySections(root + "/registry.reg"), "key");
+    }
+
+    std::string folderToRemove, root;
+};
+
+TEST_P(SampleMachineScenario, LeavesWhatItsGoldenFileSays) {
+    const Scenario &scenario = GetParam();
+    std::string actual = run(scenario);
+    const std::string golden = VELTRA_SCENARIOS_DIR "/" + std::string(scenario.name) + ".txt";
+    if (std::getenv("VELTRA_UPDATE_GOLDEN") != nullptr)
+        std::ofstream(golden, std::ios::binary) << actual;
+    EXPECT_EQ(actual, readFile(golden)) << golden;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, SampleMachineScenario, ::testing::ValuesIn(scenarios),
+                         [](const auto &row) { return std::string(row.param.name); });
+
+} // namespace
