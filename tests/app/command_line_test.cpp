@@ -14,17 +14,6 @@ struct SplitLine {
 
 } // namespace
 
-TEST(CommandLineSplit, DrawingsAreRecognisedAndQuoted) {
-    SplitLine quoted("\"D:\\Plans\\site 1.dwg\"");
-    EXPECT_STREQ(quoted.drawings.CStr(), "\"D:\\Plans\\site 1.dwg\"");
-    EXPECT_STREQ(quoted.hostArgs.CStr(), "");
-    EXPECT_STREQ(quoted.appArgs.CStr(), "");
-
-    SplitLine upper("  C:\\A\\PLAN.DXF");
-    EXPECT_STREQ(upper.drawings.CStr(), "\"C:\\A\\PLAN.DXF\"");
-    EXPECT_STREQ(upper.appArgs.CStr(), "");
-}
-
 TEST(CommandLineSplit, BlanksQuotesAndEmptyLines) {
     SplitLine leading(" \t CTX = \xC9t\xE9  MODE = 2");
     EXPECT_STREQ(leading.appArgs.CStr(), "CTX = \xC9t\xE9  MODE = 2");

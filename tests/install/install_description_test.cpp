@@ -65,28 +65,6 @@ TEST_F(InstallDescription, OnlyTheFirst359CharactersOfTheLineAreUsed) {
     EXPECT_EQ(folderFor(line.substr(0, 359) + "\r\n"), line.substr(0, 359));
 }
 
-TEST_F(InstallDescription, ContextsAreTheFoldersNamedCtx) {
-    writeBytes("system\\sysinstall.ini", scratchPath("cfg") + "\r\n");
-    for (const char *folder : {"cfg", "cfg\\CtxA", "cfg\\CtxB", "cfg\\Other", "cfg\\ctxLower"})
-        ASSERT_EQ(makeFolders(scratchPath(folder).c_str(), false), 1) << folder;
-    writeBytes("cfg\\CtxC.txt", "file");
-
-    ParamNode contexts(nullptr, nullptr);
-    contexts.AddChildBack(new ParamNode("Old", "x"));
-    ASSERT_EQ(listContexts(contexts, scratch().c_str(), true), 3);
-    EXPECT_STREQ(contexts.ChildAt(0)->Name(), "");
-    EXPECT_STREQ(contexts.ChildAt(0)->Value(), "Profil standard");
-    std::set<std::string> names;
-    for (int i = 1; i < 3; ++i) {
-        EXPECT_STREQ(contexts.ChildAt(i)->Name(), contexts.ChildAt(i)->Value());
-        names.insert(contexts.ChildAt(i)->Name());
-    }
-    EXPECT_EQ(names, (std::set<std::string>{"A", "B"}));
-
-    EXPECT_EQ(listContexts(contexts, scratch().c_str(), false), 2);
-    EXPECT_EQ(contexts.FindChild(""), nullptr);
-}
-
 // The path builders work in the configuration folder of the running program, on the machine
 // itself: each test uses a context of its own, new to the machine.
 class ContextPaths : public InstallDescription {

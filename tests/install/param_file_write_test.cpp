@@ -115,14 +115,6 @@ TEST(ParamFileWrite, EntriesAndBlocks) {
     EXPECT_EQ(written(*sampleTree()), kSampleText);
 }
 
-TEST_F(ParamFileOnDisk, MissingFileGivesAnEmptyTree) {
-    ParamNode root(nullptr, nullptr);
-    root.AddChildBack(new ParamNode("old", "1"));
-    EXPECT_EQ(loadParamFile(root, scratchPath("none.ini").c_str()), 1);
-    EXPECT_EQ(root.Children(), nullptr);
-    EXPECT_FALSE(saveParamFile(root, scratchPath("no-folder\\x.ini").c_str()));
-}
-
 TEST(ParamFileRoundTrip, GeneratedTreesInMemory) {
     for (unsigned seed = 1; seed <= 400; ++seed) {
         auto tree = TreeGenerator(seed).tree();

@@ -149,24 +149,4 @@ TEST_F(DeploymentKeeps, OtherEntriesAndTheTypeOfAnExpandableSearchPath) {
     }
 }
 
-TEST_F(DeploymentKeeps, NothingOfAForcedHostButStillWritesItsFilesAndStartsTheLauncher) {
-    writeRegistry(initial);
-    ASSERT_TRUE(installRecorder(programDir + "\\lanceurcad.exe"));
-    ArgumentRecorder recorder(hostPathOf("args.txt"));
-    ArgsAPP.Assign("CTX = Etude");
-    ArgsCAD.Assign("/P Etude");
-    ExeAlternOk = 1;
-    auto host = hostNode("Bicscad V19-64b", true);
-    host->FindChild("CIBLEBIS", true)->SetValue("C:\\Launch\\open.exe");
-
-    EXPECT_EQ(deploy(*host, true, true), "");
-    EXPECT_EQ(registry(), initial);
-    EXPECT_EQ(readBytes("cfg\\GenAuto\\autoload.rx"), std::string(module64) + "\r\n");
-    EXPECT_EQ(readBytes("cfg\\ConfigUsr\\system\\registreext.reg"), registryFile);
-    EXPECT_EQ(readBytes("cfg\\GenAuto\\CmdApp.inf"),
-              std::string(hostExecutable) + "\r\n" + scratchPath("cfg\\GenAuto") +
-                  "\r\n64\r\nC:\\Launch\\open.exe\r\n" + ArgsAPP.CStr() + "\r\n/P Etude\r\n\r\n\r\n");
-    EXPECT_EQ(waitForFile("args.txt", "<end>\n"), "CTX\n=\nEtude#/P\nEtude\nplan.dwg\n<end>\n");
-}
-
 } // namespace

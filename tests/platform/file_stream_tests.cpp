@@ -30,19 +30,6 @@ protected:
     }
 };
 
-TEST_F(FileStreamTest, TextModeWritesCrLfAndReadsLineFeeds) {
-    writeAll("text.txt", "w", "one\ntwo\r\nthree");
-    EXPECT_EQ(readBytes("text.txt"), "one\r\ntwo\r\r\nthree");
-
-    writeBytes("dos.txt", "a\r\nb\rc\r\n\r\nd");
-    EXPECT_EQ(readAll("dos.txt", "r"), "a\nb\rc\n\nd");
-    EXPECT_EQ(readAll("dos.txt", "rt"), "a\nb\rc\n\nd");
-
-    writeAll("appended.txt", "w", "x\n");
-    writeAll("appended.txt", "a", "y\n");
-    EXPECT_EQ(readBytes("appended.txt"), "x\r\ny\r\n");
-}
-
 TEST_F(FileStreamTest, CtrlZEndsTextReadingOnly) {
     writeBytes("marked.txt", std::string("ab\r\ncd\x1A"
                                          "ef\r\n",

@@ -41,27 +41,6 @@ TEST(RegFileReader, Regedit4IsCodePage1252WithEightBitStrings) {
     EXPECT_EQ(valueAt(root, key, u"E")->data, bytesOf(std::string("%\0\xE9\0\0\0", 6)));
 }
 
-TEST(RegFileReader, ContinuationLinesSkipBlankAndCommentLines) {
-    std::string content = "Windows Registry Editor Version 5.00\r\n[HKEY_USERS\\X]\r\n"
-                          "\"A\"=hex:01,02,\\\r\n  03,\\\r\n\r\n; note\r\n  04\r\n"
-                          "\"B\"=hex:01,0\\\r\n" // a byte split over two lines
-                          "2\r\n"
-                          "\"C\"=hex:05,\\\r\n"
-                          "\"D\"=dword:2\r\n"; // ends C's data: C is rejected, D still read
-    Key root;
-    testing::internal::CaptureStderr();
-    ASSERT_TRUE(regfile::readRegFile(content, root, "test.reg"));
-    std::string diagnostics = testing::internal::GetCapturedStderr();
-    regtree::Path key = {u"HKEY_USERS", u"X"};
-    EXPECT_EQ(valueAt(root, key, u"A")->data, bytesOf("\x01\x02\x03\x04"));
-    EXPECT_EQ(valueAt(root, key, u"B"), nullptr);
-    EXPECT_EQ(valueAt(root, key, u"C"), nullptr);
-    ASSERT_NE(valueAt(root, key, u"D"), nullptr);
-    EXPECT_EQ(diagnostics, "Ligne 8 ignoree dans le fichier de registre test.reg\n"
-                           "Ligne 9 ignoree dans le fichier de registre test.reg\n"
-                           "Ligne 11 ignoree dans le fichier de registre test.reg\n");
-}
-
 TEST(RegFileReader, BadLinesAreSkippedAndDeletionsApply) {
     Key root;
     root.make({u"HKEY_CURRENT_USER", u"Old", u"Sub"});

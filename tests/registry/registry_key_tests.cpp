@@ -48,64 +48,6 @@ protected:
     CharOutput *previousDiagnostics = nullptr;
 };
 
-TEST_F(RegistryKeyTest, ValuesReadBackInTheirTextEncoding) {
-    RegistryKey key;
-    openForWriting(key, "Encoding");
-    ParamNode values(nullptr, nullptr);
-    values.FindChild("Dword", true, true)->SetValue("__dword:-5");
-    values.FindChild("Bytes", true, true)->SetValue("__hex(3):1,0,255");
-    values.FindChild("Empty", true, true)->SetValue("__hex(3):");
-    values.FindChild("Skipped", true, true)->SetValue("__hex(3)1,2");
-    values.FindChild("Expand", true, true)->SetValue("__eval:%WINDIR%\\x");
-    values.FindChild("Text", true, true)->SetValue("caf\xE9");
-    values.FindChild("Number", true, true)->SetInt(12);
-    values.FindChild("NoValue", true, true)->ClearValue();
-    values.FindChild("Multi", true, true)->SetValue("__hex(7):97,0,98,0,0");
-    values.FindChild("Wrapped", true, true)->SetValue("__hex(3):300, -1 ,2 ");
-    EXPECT_TRUE(key.writeValues(values.Children(), true));
-
-    std::uint32_t type = 0;
-    EXPECT_EQ(rawValue("Encoding", "Dword", &type), "\xFB\xFF\xFF\xFF");
-    EXPECT_EQ(type, os::regDword);
-    EXPECT_EQ(rawValue("Encoding", "Bytes", &type), string("\x01\x00\xFF", 3));
-    EXPECT_EQ(type, os::regBinary);
-    EXPECT_EQ(rawValue("Encoding", "Empty", &type), "");
-    EXPECT_EQ(rawValue("Encoding", "Skipped", &type), "<missing>");
-    EXPECT_EQ(rawValue("Encoding", "NoValue", &type), "<missing>");
-    EXPECT_EQ(rawValue("Encoding", "Expand", &type), "%WINDIR%\\x" + nul);
-    EXPECT_EQ(type, os::regExpandSz);
-    EXPECT_EQ(rawValue("Encoding", "Number", &type), string("\x0C\0\0\0", 4));
-    EXPECT_EQ(rawValue("Encoding", "Multi", &type), "a" + nul + "b" + nul + nul);
-    EXPECT_EQ(type, os::regMultiSz);
-    EXPECT_EQ(rawValue("Encoding", "Wrapped", &type), ",\xFF\x02"); // each byte modulo 256
-
-    NodeList encoded = key.readValues(true, true);
-    EXPECT_EQ(ListCount(encoded), 8);
-    EXPECT_STREQ(key.readValue("Dword", false, true), "__dword:-5");
-    EXPECT_STREQ(key.readValue("Bytes", false, true), "__hex(3):1,0,255");
-    EXPECT_STREQ(key.readValue("Empty", false, true), "__hex(3):");
-    EXPECT_STREQ(key.readValue("Expand", false, true), "__eval:%WINDIR%\\x");
-    EXPECT_STREQ(key.readValue("Text", false, true), "caf\xE9");
-    EXPECT_STREQ(key.readValue("Multi", false, true), "__hex(7):97,0,98,0,0");
-    EXPECT_EQ(key.readValue("dword", false, true), nullptr); // names match exactly here
-
-    // Written back, the encoded texts give the same values again.
-    RegistryKey copy;
-    openForWriting(copy, "Copy");
-    EXPECT_TRUE(copy.writeValues(encoded, false));
-    EXPECT_EQ(rawValue("Copy", "Dword", &type), "\xFB\xFF\xFF\xFF");
-    EXPECT_EQ(rawValue("Copy", "Bytes", &type), string("\x01\x00\xFF", 3));
-
-    key.readValues(true, false);
-    EXPECT_EQ(ListCount(key.readValues(false, false)), 4); // bytes and multi-strings are left out
-    ParamNode *number = FindInList(key.readValues(false, false), "Dword");
-    ASSERT_NE(number, nullptr);
-    EXPECT_EQ(number->ValueType(), ParamValueType::Integer);
-    EXPECT_EQ(number->AsInt(), -5);
-    EXPECT_STREQ(key.readValue("Expand", false, false), "%WINDIR%\\x");
-    EXPECT_EQ(diagnostics.text(), "");
-}
-
 TEST_F(RegistryKeyTest, CachesRefreshOnlyWhenAskedAndSubkeysComeLastFirst) {
     RegistryKey key;
     openForWriting(key, "Cache");

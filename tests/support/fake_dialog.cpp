@@ -33,16 +33,6 @@ std::unique_ptr<FakeDialog> makeFakeDialog(int templateId) {
         dialog->SetText("Confirmation");
         dialog->Add<FakeWindow>(IDC_MESSAGE_TEXT).MoveToBox({105, 205, 495, 465}, false);
         break;
-    case IDD_CONNEXION:
-        dialog->SetText("Configuration - connexion");
-        dialog->Add<os::MemoryButton>(ID_BUTTON_CANCEL, "Annuler");
-        dialog->Add<FakeWindow>(IDC_CONNEXION_LOGO, "logo 430x95").MoveToBox({106, 210, 494, 300}, false);
-        dialog->Add<os::MemoryComboBox>(IDC_CONNEXION_HOSTS, false);
-        dialog->Add<os::MemoryComboBox>(IDC_CONNEXION_LANGUAGES, true);
-        dialog->Add<os::MemoryCheckBox>(IDC_CONNEXION_AUTOLOAD, "Autoload");
-        dialog->Add<os::MemoryCheckBox>(IDC_CONNEXION_64BIT, "64bit");
-        dialog->Add<os::MemoryButton>(IDC_CONNEXION_OPTIONS);
-        break;
     default:
         break;
     }
@@ -59,13 +49,9 @@ int runScripted(int templateId, os::DialogHandler &handler) {
     handler.OnInitDialog(*dialog);
     if (!dialog->ended)
         currentPlay(*dialog, handler);
-    ScriptedUser::Run run{templateId, dialog->GetText(), {}, {}, {}};
-    for (const auto &control : dialog->controls) {
+    ScriptedUser::Run run{templateId, dialog->GetText(), {}};
+    for (const auto &control : dialog->controls)
         run.texts[control.first] = control.second->GetText();
-        run.visible[control.first] = control.second->IsVisible();
-        if (const auto *list = dynamic_cast<const os::EntryList *>(control.second.get()))
-            run.entries[control.first] = entryTexts(*list);
-    }
     runs.push_back(run);
     return dialog->ended ? dialog->result : ID_BUTTON_CANCEL;
 }

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-// A memory control that counts how often it was moved and redrawn.
+// A memory control that counts how often it was moved.
 template <class Control> class Counted : public Control {
 public:
     using Control::Control;
@@ -20,10 +20,8 @@ public:
         ++moves;
         Control::MoveToBox(box, repaint);
     }
-    void Redraw() override { ++redraws; }
 
     int moves = 0;
-    int redraws = 0;
 };
 
 using FakeWindow = Counted<os::MemoryWindow<os::Window>>;
@@ -39,9 +37,9 @@ public:
         return os::Box{screenBox.left - box.left, screenBox.top - box.top, screenBox.right - box.left,
                        screenBox.bottom - box.top};
     }
-    void SetForeground() override { ++foregroundCalls; }
-    void BringForward() override { ++bringForwardCalls; }
-    void SetIcon(int id) override { icon = id; }
+    void SetForeground() override {}
+    void BringForward() override {}
+    void SetIcon(int) override {}
     void EndDialog(int value) override {
         ended = true;
         result = value;
@@ -57,14 +55,11 @@ public:
     template <class Control> Control &Get(int id) { return dynamic_cast<Control &>(*controls.at(id)); }
 
     std::map<int, std::unique_ptr<os::Window>> controls;
-    int foregroundCalls = 0;
-    int bringForwardCalls = 0;
-    int icon = 0;
     bool ended = false;
     int result = 0;
 };
 
-// A fake of a dialog template (IDD_CHOICE, IDD_MESSAGE or IDD_CONNEXION) with its controls and
+// A fake of a dialog template (IDD_CHOICE or IDD_MESSAGE) with its controls and
 // texts: client area (100, 200) to (500, 500), OK 80 x 20 in its bottom right corner, Cancel left
 // of it; lists sorted as the template says.
 std::unique_ptr<FakeDialog> makeFakeDialog(int templateId);
@@ -82,8 +77,6 @@ public:
         int templateId;
         std::string title;
         std::map<int, std::string> texts; // the text of each control after the run
-        std::map<int, bool> visible;
-        std::map<int, std::vector<std::string>> entries; // the entries of each list
     };
     const std::vector<Run> &Runs() const;
 };

@@ -33,19 +33,6 @@ protected:
     AnchorLayout layout;
 };
 
-TEST_F(AnchorLayoutTest, StretchesAndMovesToTheAnchorLines) {
-    EXPECT_EQ(layout.Apply(), 1);
-    // Anchor lines: x = 500 - 5, y = 500 - 5.
-    EXPECT_EQ(list.GetBox(false), (os::Box{110, 210, 495, 470}));
-    EXPECT_EQ(button.GetBox(false), (os::Box{415, 475, 495, 495}));
-    EXPECT_EQ(dialog.redraws, 1);
-
-    dialog.MoveToBox({100, 200, 600, 700}, false);
-    EXPECT_EQ(layout.Apply(), 1);
-    EXPECT_EQ(list.GetBox(false), (os::Box{110, 210, 595, 670}));
-    EXPECT_EQ(button.GetBox(false), (os::Box{515, 675, 595, 695}));
-}
-
 TEST_F(AnchorLayoutTest, LeftAndTopAnchorsAndDefaultMargins) {
     FakeWindow banner;
     banner.MoveToBox({150, 260, 250, 280}, false);

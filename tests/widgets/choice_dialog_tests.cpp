@@ -36,28 +36,6 @@ protected:
     std::unique_ptr<FakeDialog> dialog;
 };
 
-TEST_F(ChoiceDialogTest, FilterFoldsLowerCaseAccentsOnly) {
-    ChoiceDialog choice("Titre", "Choisir", nullptr, nullptr, false);
-    open(choice, 1, -1);
-    const std::string alpha = "Alpha : 1", ete = "\xE9t\xE9 : 2", capitalEte = "\xC9t\xE9 : 3";
-    EXPECT_EQ(entryTexts(listBox()), (std::vector<std::string>{alpha, ete, capitalEte}))
-        << "sorted by the list box";
-    EXPECT_EQ(listBox().GetCurSel(), 0);
-
-    typeFilter(choice, "ETE");
-    EXPECT_EQ(entryTexts(listBox()), (std::vector<std::string>{ete}));
-    typeFilter(choice, "ete");
-    EXPECT_EQ(entryTexts(listBox()), (std::vector<std::string>{ete})) << "the capital \xC9 is not folded";
-    typeFilter(choice, "a :");
-    EXPECT_EQ(entryTexts(listBox()), (std::vector<std::string>{alpha}));
-    EXPECT_EQ(listBox().GetCurSel(), 0);
-    typeFilter(choice, "zzz");
-    EXPECT_TRUE(entryTexts(listBox()).empty());
-    EXPECT_EQ(listBox().GetCurSel(), -1);
-    typeFilter(choice, "");
-    EXPECT_EQ(listBox().GetCount(), 3);
-}
-
 TEST_F(ChoiceDialogTest, StartUpSetsTextsExtentAndLayout) {
     ChoiceDialog choice("Profil applicatif", "S\xE9lectionnez", "Valider", "Abandon", true);
     open(choice, 0, -1);
@@ -90,38 +68,6 @@ TEST_F(ChoiceDialogTest, PreselectionPicksTheEntryWithExactlyThatText) {
     EXPECT_EQ(listBox().GetCurSel(), 0);
     typeFilter(otherCase, "3");
     EXPECT_EQ(listBox().GetCurSel(), 0);
-}
-
-TEST_F(ChoiceDialogTest, ChosenTextFollowsTheResultMode) {
-    struct Case {
-        int nameFirst, resultMode;
-        const char *expected;
-    } cases[] = {{1, -1, "\xE9t\xE9"}, {0, -1, "2"}, {1, 0, "2"}, {0, 1, "\xE9t\xE9"}, {1, 1, "\xE9t\xE9"}};
-    for (const Case &test : cases) {
-        ChoiceDialog choice(nullptr, nullptr, nullptr, nullptr, false);
-        open(choice, test.nameFirst, test.resultMode);
-        typeFilter(choice, "2");
-        choice.OnOK(*dialog);
-        EXPECT_TRUE(dialog->ended);
-        EXPECT_EQ(dialog->result, ID_BUTTON_OK);
-        ASSERT_TRUE(choice.Chosen());
-        EXPECT_STREQ(choice.ChosenText(), test.expected) << test.nameFirst << " " << test.resultMode;
-        EXPECT_STREQ(choice.ChosenNode()->Value(), "2");
-    }
-}
-
-TEST(ChooseFromListTest, EmptyListShowsTheNoticeInstead) {
-    ScriptedUser user([](FakeDialog &dialog, os::DialogHandler &handler) { handler.OnOK(dialog); });
-    NodeList empty = nullptr;
-    EXPECT_EQ(ChooseFromList("Titre", "Choisir", empty, true, nullptr, nullptr, 1, -1), nullptr);
-    ASSERT_EQ(user.Runs().size(), 1u);
-    const ScriptedUser::Run &notice = user.Runs()[0];
-    EXPECT_EQ(notice.templateId, IDD_MESSAGE);
-    EXPECT_EQ(notice.title, "Op\xE9ration annul\xE9"
-                            "e");
-    EXPECT_EQ(notice.texts.at(IDC_MESSAGE_TEXT), "Vous ne poss\xE9"
-                                                 "dez pas d'objets");
-    EXPECT_FALSE(notice.visible.at(ID_BUTTON_CANCEL));
 }
 
 } // namespace

@@ -55,7 +55,8 @@ const Scenario scenarios[] = {
      "mkdir -p " CONFIG "GenAuto && printf '\"ArgsAPP\" = \"A = 1\"\\r\\n\"ArgsCAD\" = \"/b\"\\r\\n' > " CONFIG
      "GenAuto/CfgPrf.ini",
      "", "'D:\\Plans\\site 1.dwg'", "host 3\nok\n"},
-    {"profile_choice_cancelled", "", "mkdir -p " CONFIG "CtxEtude " CONFIG "CtxChantier", "", "", "cancel\n"},
+    {"profile_choice_filtered_then_cancelled", "", "mkdir -p " CONFIG "CtxEtude " CONFIG "CtxChantier " CONFIG "Ctx\xc3\x89t\xc3\xa9",
+     "", "", "filter \xc3\xa9\nfilter TU\nselect 9\nfilter \ncancel\n"},
     {"forced_host", "",
      "mkdir -p drive_c/CAD && : > drive_c/CAD/cad.exe && " ADD_TO_REGISTRY(
          "[HKEY_CURRENT_USER\\\\Software\\\\Corvanth\\\\1.0\\\\Systeme]\\r\\n\"CADManuPath\"=\"C:\\\\\\\\CAD\\\\\\\\cad.exe\"\\r\\n"
@@ -65,6 +66,7 @@ const Scenario scenarios[] = {
      ADD_TO_REGISTRY("[HKEY_CURRENT_USER\\\\Software\\\\Corvanth\\\\1.0\\\\Systeme]\\r\\n\"ArgsAPP\"=\"X = 1\"\\r\\n"
                      "\"ArgsCAD\"=\"/y\"\\r\\n\"Vers64\"=\"0\"\\r\\n"),
      "", "", "ok\n"},
+    {"no_host_installed", "", "rm drive_c/Program\\ Files/*/*/*.exe", "", "", "ok\n"},
     {"windows_32bit", "VELTRA_WINDOWS_BITS=32", "", "", "", "ok\n"},
 };
 

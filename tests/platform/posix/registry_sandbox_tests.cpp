@@ -44,24 +44,6 @@ protected:
     }
 };
 
-TEST_F(SandboxRegistryTest, WritesReachTheFileWhenTheKeyIsFlushedOrClosed) {
-    os::HKey key = createKey(os::hkeyCurrentUser, "Software\\VeltraTests\\Saved");
-    setValue(key, "Name", os::regSz, "\xE9t\xE9" + nul);
-    EXPECT_EQ(fileBytes(), "");
-    EXPECT_EQ(os::regFlushKey(key), os::errorSuccess);
-    regtree::Key tree = fileTree();
-    regtree::Key *saved = tree.find({u"HKEY_CURRENT_USER", u"Software", u"VeltraTests", u"Saved"});
-    ASSERT_NE(saved, nullptr);
-    EXPECT_EQ(saved->findValue(u"Name")->data, regtree::Bytes({0xE9, 0, 't', 0, 0xE9, 0, 0, 0}));
-
-    setValue(key, "Later", os::regDword, string(4, '\x01'));
-    os::regCloseKey(key);
-    EXPECT_NE(
-        fileTree().find({u"HKEY_CURRENT_USER", u"Software", u"VeltraTests", u"Saved"})->findValue(u"Later"),
-        nullptr);
-    EXPECT_EQ(fileBytes().compare(0, 2, "\xFF\xFE"), 0);
-}
-
 TEST_F(SandboxRegistryTest, ChangesOfAnotherProcessAreKept) {
     writeString("Software\\VeltraTests\\Mine", "a", "1");
     // Another process replaces the file with its own change.
