@@ -20,4 +20,14 @@ TEST_F(ProcessTest, StartedProgramGetsItsArgumentsByTheWindowsRules) {
               "plain\ntwo words\nquote\"inside\nback\\\\slash\ntrail\\\n\n<end>\n");
 }
 
+TEST_F(ProcessTest, ModuleFileNameIsCutToTheBufferLikeWindows) {
+    char name[1024];
+    unsigned long length = os::getModuleFileName(name, sizeof name);
+    ASSERT_GT(length, 4u);
+    EXPECT_EQ(length, std::strlen(name));
+    char shortBuffer[8] = "xxxxxxx"; // given as 5 characters: 4 of the name and a NUL, nothing after
+    EXPECT_EQ(os::getModuleFileName(shortBuffer, 5), 5u);
+    EXPECT_EQ(std::string(shortBuffer, 8), std::string(name, 4) + '\0' + "xx" + '\0');
+}
+
 } // namespace
