@@ -77,12 +77,14 @@ std::string readFile(const fs::path &path) {
     return bytes.str();
 }
 
-// Every file below the drives, path to bytes, without the programs' own data folder.
-std::map<std::string, std::string> files(const fs::path &root) {
+// Every file of the drive, path to bytes, without the programs' own data folder (their log).
+std::map<std::string, std::string> files(const fs::path &drive) {
     std::map<std::string, std::string> found;
-    for (const auto &entry : fs::recursive_directory_iterator(root))
-        if (entry.is_regular_file() && entry.path().filename() != "registry.reg")
-            found[fs::relative(entry.path(), root).string()] = readFile(entry.path());
+    for (const auto &entry : fs::recursive_directory_iterator(drive)) {
+        std::string path = fs::relative(entry.path(), drive).string();
+        if (entry.is_regular_file() && path.find("/AppData/Local/Veltra/") == std::string::npos)
+            found[path] = readFile(entry.path());
+    }
     return found;
 }
 
