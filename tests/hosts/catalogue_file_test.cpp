@@ -1,5 +1,5 @@
-// The catalogue file: which rows a file gives, where they go in the catalogue, what a bad file
-// reports, and a file row detected like a built-in one from the program folder's hotes.ini.
+// The catalogue file: which rows a file gives, what a bad or huge file reports (the program
+// folder's file is read on the sample machine by the scenario rows of the app tests).
 #include "support/host_machine.h"
 
 #include "core/param_node.h"
@@ -114,22 +114,6 @@ TEST(CatalogueFile, TakesTheGoodRowsAndNamesTheFieldOfEachSkippedOne) {
     }
 }
 
-TEST(CatalogueFile, ARowWithTheKeyOfABuiltInRowTakesItsPlace) {
-    CompleteCatalogue catalogue;
-    MemoryInput in(row("\"AutoCAD 2026 corrige\"", "registryPath",
-                       "HKEY_LOCAL_MACHINE/SOFTWARE/Autodesk/AutoCAD/R25.1/*") +
-                   row("\"ZWCAD 2011 corrige\"", "registryPath",
-                       "HKEY_LOCAL_MACHINE/SOFTWARE/ZWSoft/*\nsubkeyFilter = 2011"));
-    EXPECT_EQ(catalogue.read(in), 2);
-    const auto zwcad2011 = findHostVersion("ZWCAD 2011") - HostCatalogue;
-    for (int i = 0; i <= kHostCatalogueSize; ++i) {
-        const char *expected = i == 23          ? "AutoCAD 2026 corrige"
-                               : i == zwcad2011 ? "ZWCAD 2011 corrige"
-                                                : HostCatalogue[i].displayName;
-        EXPECT_STREQ(catalogue.rows()[i].displayName, expected) << i;
-    }
-}
-
 TEST(CatalogueFile, AHugeFileGivesItsFirstRowsOnly) {
     std::string file;
     for (int i = 0; i < 100000; ++i)
@@ -141,40 +125,6 @@ TEST(CatalogueFile, AHugeFileGivesItsFirstRowsOnly) {
     EXPECT_EQ(catalogue.read(in), kMaxCatalogueFileRows);
     EXPECT_STREQ(catalogue.rows()[kHostCatalogueSize + kMaxCatalogueFileRows - 1].displayName, "H499");
     EXPECT_EQ(diagnostics.text(), "hotes.ini : plus de 500 h\xF4tes, les suivants sont ignor\xE9s\n");
-}
-
-class CatalogueFileDetection : public HostMachine {
-protected:
-    void TearDown() override {
-        useHostCatalogue(nullptr);
-        HostMachine::TearDown();
-    }
-};
-
-TEST_F(CatalogueFileDetection, TheProgramFoldersFileRowsAreDetectedAndFoundByName) {
-    std::string folder = makeFolder("AutoCAD 2027", {"acad.exe"});
-    setValues("HKEY_LOCAL_MACHINE/SOFTWARE/Autodesk/AutoCAD/R26.0/ACAD-A101:40C",
-              {{"AcadLocation", folder}, {"LangAbbrev", "FRA"}});
-    addModules({"veltra26-64.arx"});
-    ParamNode hosts("hosts", nullptr);
-    EXPECT_EQ(loadHostCatalogue(), 0) << "no file";
-    EXPECT_EQ(hostCatalogue(), HostCatalogue);
-    detectHosts(hosts);
-    EXPECT_EQ(hosts.ChildCount(), 0);
-
-    std::string file = programDir + "\\system\\hotes.ini";
-    makeFile(file);
-    writeWholeFile(row("\"AutoCAD 2027\"").c_str(), file.c_str());
-    EXPECT_EQ(loadHostCatalogue(), 1);
-    detectHosts(hosts);
-    ASSERT_EQ(hosts.ChildCount(), 1);
-    const ParamNode *host = hosts.ChildAt(0);
-    const auto *version = reinterpret_cast<const HostVersion *>(host->GetHandle("CDINF", 0));
-    EXPECT_EQ(version, findHostVersion("AutoCAD 2027"));
-    EXPECT_EQ(version, hostCatalogue() + kHostCatalogueSize);
-    EXPECT_STREQ(host->GetText("CDIDEXT", nullptr),
-                 ("AutoCAD 2027 FRA, ACAD-A101:40C, " + folder + "\\acad.exe").c_str());
-    EXPECT_EQ(host->GetText("AP64", nullptr), modulePath("veltra26-64.arx"));
 }
 
 } // namespace

@@ -55,21 +55,6 @@ protected:
     ParamNode result{"hosts", nullptr};
 };
 
-TEST_F(HostDetection, AnInstallationNeedsItsFolderValueItsExecutableAndAModule) {
-    std::string noExe = install(software + "Autodesk/AutoCAD/R25.0/A", "AcadLocation", "NoExe", {});
-    install(software + "Autodesk/AutoCAD/R24.0/B", "AcadLocation", "NoModule", {"acad.exe"});
-    install(software + "Autodesk/AutoCAD/R23.0/C", "Location", "NoFolderValue", {"acad.exe"});
-    install(software + "Bricsys/Bricscad/V13/D", "InstallDir", "OnlyOther", {"bricscad.exe"});
-    addModules({"veltra25.arx", "veltra23.arx", "veltra13-64.brx"});
-    detectHosts(result);
-    EXPECT_EQ(result.ChildCount(), 0);
-
-    makeFolder("Hosts\\NoExe", {"acad.exe"});
-    detectHosts(result);
-    ASSERT_EQ(result.ChildCount(), 1);
-    EXPECT_EQ(child(result.ChildAt(0), "CIBLE"), noExe + "\\acad.exe");
-}
-
 TEST_F(HostDetection, EachFamilyHasItsExecutableModulesLabelAndLauncher) {
     struct FamilyCase {
         int row;

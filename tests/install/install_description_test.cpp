@@ -59,12 +59,6 @@ TEST_F(InstallDescription, TheFirstLineNamesTheFolder) {
     EXPECT_EQ(folderFor("Desktop\\Cfg\n"), shellFolder(1) + "\\Cfg");
 }
 
-TEST_F(InstallDescription, OnlyTheFirst359CharactersOfTheLineAreUsed) {
-    std::string line = "D:\\" + std::string(390, 'a') + "bcdefg";
-    EXPECT_EQ(folderFor(line + "\r\n"), line.substr(0, 359));
-    EXPECT_EQ(folderFor(line.substr(0, 359) + "\r\n"), line.substr(0, 359));
-}
-
 // The path builders work in the configuration folder of the running program, on the machine
 // itself: each test uses a context of its own, new to the machine.
 class ContextPaths : public InstallDescription {

@@ -37,24 +37,25 @@ struct Scenario {
 #define ADD_TO_REGISTRY(lines) "iconv -f UTF-16 -t UTF-8 registry.reg > r && printf '" lines "' >> r && mv r registry.reg"
 
 const Scenario scenarios[] = {
-    {"cancel", "", "", "", "", "language 9\n64bit off\nhost 3\n64bit off\nautoload on\nbonjour\ncancel\n"},
-    {"autocad_english", "", "", "", "", "host 3\nlanguage 2\nok\n"},
-    {"autocad_again_with_autoload", "", "", "host 3\nok\n", "", "host 3\nautoload on\nok\n"},
-    {"zwcad_autoload_32bit", "", "", "", "CTX = Etude#/nologo", "autoload on\n64bit off\nok\n"},
-    {"zwcad_without_administrator", "VELTRA_ADMIN=0", "", "", "", "autoload on\nok\n"},
-    {"bricscad_autoload_drawing", "", "", "", "'D:\\Plans\\site 1.dwg'", "host 2\nautoload on\nok\n"},
+    {"cancel", "", "", "", "", "language 9\nhost 2\n64bit off\nhost 4\n64bit off\nautoload on\nbonjour\ncancel\n"},
+    {"autocad_english", "", "", "", "", "host 4\nlanguage 2\nok\n"},
+    {"autocad_2027_from_the_catalogue_file", "", "", "", "", "language 2\nok\n"},
+    {"autocad_again_with_autoload", "", "", "host 4\nok\n", "", "host 4\nautoload on\nok\n"},
+    {"zwcad_autoload_32bit", "", "", "", "CTX = Etude#/nologo", "host 2\nautoload on\n64bit off\nok\n"},
+    {"zwcad_without_administrator", "VELTRA_ADMIN=0", "", "", "", "host 2\nautoload on\nok\n"},
+    {"bricscad_autoload_drawing", "", "", "", "'D:\\Plans\\site 1.dwg'", "host 3\nautoload on\nok\n"},
     {"profile_chosen_with_its_arguments", "",
      "mkdir -p " CONFIG "CtxEtude/GenAuto " CONFIG "CtxChantier && printf '\"ArgsAPP\" = \"MODE = 2\"\\r\\n"
      "\"ArgsCAD\" = \"/b script.scr\"\\r\\n' > " CONFIG "CtxEtude/GenAuto/CfgPrf.ini",
-     "", "", "select 3\nok\nhost 3\n64bit off\nok\n"},
+     "", "", "select 3\nok\nhost 4\n64bit off\nok\n"},
     {"context_file_keeps_its_host_arguments", "",
      "mkdir -p " CONFIG "CtxEtude/GenAuto && printf '\"ArgsAPP\" = \"X = 1\"\\r\\n\"ArgsCAD\" = \"/b\"\\r\\n' > " CONFIG
      "CtxEtude/GenAuto/CfgPrf.ini",
-     "", "CTX = Etude MODE = 2", "host 3\nok\n"},
+     "", "CTX = Etude MODE = 2", "host 4\nok\n"},
     {"drawing_with_the_default_context_file", "",
      "mkdir -p " CONFIG "GenAuto && printf '\"ArgsAPP\" = \"A = 1\"\\r\\n\"ArgsCAD\" = \"/b\"\\r\\n' > " CONFIG
      "GenAuto/CfgPrf.ini",
-     "", "'D:\\Plans\\site 1.dwg'", "host 3\nok\n"},
+     "", "'D:\\Plans\\site 1.dwg'", "host 4\nok\n"},
     {"profile_choice_filtered_then_cancelled", "", "mkdir -p " CONFIG "CtxEtude " CONFIG "CtxChantier " CONFIG "Ctx\xc3\x89t\xc3\xa9",
      "", "", "filter \xc3\xa9\nfilter TU\nselect 9\nfilter \ncancel\n"},
     {"forced_host", "",
@@ -65,10 +66,19 @@ const Scenario scenarios[] = {
     {"stored_settings_without_settings_file", "",
      ADD_TO_REGISTRY("[HKEY_CURRENT_USER\\\\Software\\\\Corvanth\\\\1.0\\\\Systeme]\\r\\n\"ArgsAPP\"=\"X = 1\"\\r\\n"
                      "\"ArgsCAD\"=\"/y\"\\r\\n\"Vers64\"=\"0\"\\r\\n"),
-     "", "", "ok\n"},
+     "", "", "host 2\nok\n"},
+    {"catalogue_file_row_replaces_a_built_in_one", "",
+     "printf 'hote\\n+\\ndisplayName = \"AutoCAD 2024 corrige\"\\n"
+     "registryPath = \"HKEY_LOCAL_MACHINE/SOFTWARE/Autodesk/AutoCAD/R24.3/*\"\\nlocationValue = AcadLocation\\n"
+     "versionTag = 24\\nfamily = AutoCad\\nflags = \"0x2381\"\\n-\\n' >> 'drive_c/Program Files/Veltra/system/hotes.ini'",
+     "", "", "cancel\n"},
     {"no_host_installed", "", "rm drive_c/Program\\ Files/*/*/*.exe", "", "", "ok\n"},
-    {"windows_32bit", "VELTRA_WINDOWS_BITS=32", "", "", "", "ok\n"},
+    {"windows_32bit", "VELTRA_WINDOWS_BITS=32", "", "", "", "host 2\nok\n"},
 };
+
+void PrintTo(const Scenario &scenario, std::ostream *out) {
+    *out << scenario.name;
+}
 
 std::string readFile(const fs::path &path) {
     std::ifstream file(path, std::ios::binary);
