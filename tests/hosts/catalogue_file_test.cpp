@@ -114,17 +114,4 @@ TEST(CatalogueFile, TakesTheGoodRowsAndNamesTheFieldOfEachSkippedOne) {
     }
 }
 
-TEST(CatalogueFile, AHugeFileGivesItsFirstRowsOnly) {
-    std::string file;
-    for (int i = 0; i < 100000; ++i)
-        file += row("H" + std::to_string(i), "registryPath",
-                    "HKEY_LOCAL_MACHINE/SOFTWARE/H" + std::to_string(i) + "/*");
-    DiagnosticCapture diagnostics;
-    CompleteCatalogue catalogue;
-    MemoryInput in(file);
-    EXPECT_EQ(catalogue.read(in), kMaxCatalogueFileRows);
-    EXPECT_STREQ(catalogue.rows()[kHostCatalogueSize + kMaxCatalogueFileRows - 1].displayName, "H499");
-    EXPECT_EQ(diagnostics.text(), "hotes.ini : plus de 500 h\xF4tes, les suivants sont ignor\xE9s\n");
-}
-
 } // namespace

@@ -39,6 +39,9 @@ TEST(ExpandEnvironment, ExpandsIntoTheOutputOrInPlace) {
     ScopedVariable variable("VELTRA_TEST_FOLDER", folder.c_str());
     EXPECT_EQ(expandedEnvironment("%veltra_test_Folder%\\x"), folder + "\\x");
     EXPECT_EQ(expandedEnvironment(""), "");
+    EXPECT_EQ(expandedEnvironment("%VELTRA_NO_SUCH_VARIABLE%\\x 100%"), "%VELTRA_NO_SUCH_VARIABLE%\\x 100%");
+    EXPECT_EQ(expandedEnvironment("%VELTRA_NO_SUCH_VARIABLE%VELTRA_TEST_FOLDER%"),
+              "%VELTRA_NO_SUCH_VARIABLE%VELTRA_TEST_FOLDER%");
 
     TextString own("%VELTRA_TEST_FOLDER%");
     ExpandEnvironment(nullptr, own);

@@ -23,6 +23,8 @@ TEST_F(SandboxTest, ComponentsAreLookedUpAsWrittenThenIgnoringCase) {
     EXPECT_EQ(os::hostPath("C:\\SCRATCH\\README"), root() + "/drive_c/scratch/README");
     EXPECT_EQ(os::hostPath("C:\\scratch\\Readme"), root() + "/drive_c/scratch/Readme");
     EXPECT_EQ(os::hostPath("c:\\Scratch\\New\\File"), root() + "/drive_c/scratch/New/File");
+    EXPECT_EQ(os::hostPath("\\usr\\lib"), "/usr/lib") << "no drive letter: a host path";
+    EXPECT_EQ(os::hostPath("relative\\x"), "relative/x");
 }
 
 TEST_F(SandboxTest, CommandLinesSplitAndJoinByTheWindowsRules) {
