@@ -14,24 +14,6 @@ struct SplitLine {
 
 } // namespace
 
-TEST(CommandLineSplit, BlanksQuotesAndEmptyLines) {
-    SplitLine leading(" \t CTX = \xC9t\xE9  MODE = 2");
-    EXPECT_STREQ(leading.appArgs.CStr(), "CTX = \xC9t\xE9  MODE = 2");
-
-    SplitLine escaped("\"a\\\"b\"");
-    EXPECT_STREQ(escaped.appArgs.CStr(), "a\"b");
-
-    SplitLine unquotedBackslash("a\\\"b");
-    EXPECT_STREQ(unquotedBackslash.appArgs.CStr(), "a\\\"b") << "only a quoted line is unquoted";
-
-    for (const char *empty : {static_cast<const char *>(nullptr), "", "   \t"}) {
-        SplitLine split(empty);
-        EXPECT_STREQ(split.hostArgs.CStr(), "");
-        EXPECT_STREQ(split.appArgs.CStr(), "");
-        EXPECT_STREQ(split.drawings.CStr(), "");
-    }
-}
-
 TEST(CommandLineSplit, OverlongLineIsCutAtTheLimit) {
     std::string line = "A = " + std::string(kMaxCommandLine - 4, 'x');
     SplitLine exact(line.c_str());

@@ -52,4 +52,26 @@ TEST_F(RegistrySeam, KeysAreFoundWithoutRegardToCaseAndEnumerateSorted) {
     EXPECT_EQ(os::regDeleteTree(os::hkeyCurrentUser, base.c_str(), 0), os::errorFileNotFound);
 }
 
+TEST_F(RegistrySeam, The32BitViewOfTheMachineSoftwareIsWow6432Node) {
+    ASSERT_EQ(os::windowsBits(), 64);
+    string path = string(machineTestKey) + "\\View";
+    os::HKey key = createKey(os::hkeyLocalMachine, path, os::keyWow64_32Key);
+    setValue(key, "Where", os::regSz, "32" + nul);
+    os::regCloseKey(key);
+    // The 32-bit view of SOFTWARE is its Wow6432Node, whose own 32-bit view is itself.
+    for (const char *parent : {"SOFTWARE", "SOFTWARE\\Wow6432Node"}) {
+        os::HKey software = openKey(os::hkeyLocalMachine, parent, os::keyWow64_32Key);
+        os::HKey child = nullptr;
+        EXPECT_EQ(os::regOpenKeyEx(software, "VeltraTests\\View", os::keyRead, &child), os::errorSuccess) << parent;
+        os::regCloseKey(child);
+        os::regCloseKey(software);
+    }
+    os::HKey redirected =
+        openKey(os::hkeyLocalMachine, "SOFTWARE\\Wow6432Node\\VeltraTests\\View", os::keyWow64_64Key);
+    ASSERT_NE(redirected, nullptr);
+    EXPECT_EQ(valueData(redirected, "Where"), "32" + nul);
+    os::regCloseKey(redirected);
+    EXPECT_EQ(openKey(os::hkeyLocalMachine, path, os::keyWow64_64Key), nullptr);
+}
+
 } // namespace

@@ -78,4 +78,18 @@ TEST_F(SandboxRegistryTest, ChangesOfAnotherProcessAreKept) {
     EXPECT_EQ(shared->values().size(), std::size_t(writers * rounds));
 }
 
+TEST_F(SandboxRegistryTest, ChangesReachTheFileWhenTheKeyIsFlushedOrClosed) {
+    const regtree::Path saved = {u"HKEY_CURRENT_USER", u"Software", u"VeltraTests", u"Saved"};
+    os::HKey key = createKey(os::hkeyCurrentUser, "Software\\VeltraTests\\Saved");
+    setValue(key, "Name", os::regSz, "\xE9t\xE9" + nul);
+    EXPECT_EQ(fileBytes(), "");
+    EXPECT_EQ(os::regFlushKey(key), os::errorSuccess);
+    EXPECT_EQ(fileTree().find(saved)->findValue(u"Name")->data, regtree::Bytes({0xE9, 0, 't', 0, 0xE9, 0, 0, 0}));
+    EXPECT_EQ(os::regDeleteValue(key, "Name"), os::errorSuccess);
+    setValue(key, "Later", os::regDword, string(4, '\x01'));
+    os::regCloseKey(key);
+    EXPECT_EQ(fileTree().find(saved)->findValue(u"Name"), nullptr);
+    EXPECT_NE(fileTree().find(saved)->findValue(u"Later"), nullptr);
+}
+
 } // namespace
