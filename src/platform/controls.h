@@ -1,6 +1,7 @@
 // The windows of a dialog as the program's dialog logic sees them: small interfaces that each
 // platform implements with its own controls (Win32 windows on Windows, the console dialog in the
-// sandbox). Texts are code page 1252. Coordinates are device units on the screen.
+// sandbox). Texts are in the system's code page (see codepage.h), except those given to
+// SetOwnText. Coordinates are device units on the screen.
 #pragma once
 
 #include <cstdint>
@@ -23,6 +24,9 @@ public:
     // Moves and sizes the window to box, given on the screen; repaints it when repaint is set.
     virtual void MoveToBox(const Box &box, bool repaint) = 0;
     virtual void SetText(const char *text) = 0;
+    // Shows one of the program's own French texts, written in code page 1252 whatever the system's
+    // code page is (as the dialog templates' texts are), so that it reads right on every system.
+    virtual void SetOwnText(const char *text) = 0;
     virtual std::string GetText() const = 0;
     virtual void Enable(bool enabled) = 0;
     virtual bool IsEnabled() const = 0;

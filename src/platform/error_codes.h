@@ -10,5 +10,7 @@ constexpr unsigned long errorInvalidHandle = 6;
 constexpr unsigned long errorInvalidParameter = 87;
 constexpr unsigned long errorMoreData = 234;
 constexpr unsigned long errorNoMoreItems = 259;
+// A name or text has a character the system code page cannot hold.
+constexpr unsigned long errorNoUnicodeTranslation = 1113;
 
 } // namespace os

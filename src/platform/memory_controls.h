@@ -9,15 +9,32 @@
 
 namespace os {
 
-// The Window part of every memory control. Sizes and text extents are counted in characters.
-template <class Interface> class MemoryWindow : public Interface {
+// Whether a memory window's text is one of the program's own (code page 1252, as the templates'
+// texts are) or in the system's code page.
+class MemoryText {
 public:
-    explicit MemoryWindow(const char *text = "") : text(text != nullptr ? text : "") {}
+    virtual ~MemoryText() = default;
+    virtual bool HoldsOwnText() const = 0;
+};
+
+// The Window part of every memory control. Sizes and text extents are counted in characters.
+// The text it is made with is a template's, so the program's own.
+template <class Interface> class MemoryWindow : public Interface, public MemoryText {
+public:
+    explicit MemoryWindow(const char *text = "") : text(text != nullptr ? text : ""), ownText(true) {}
 
     Box GetBox(bool) const override { return box; }
     void MoveToBox(const Box &newBox, bool) override { box = newBox; }
-    void SetText(const char *newText) override { text = newText != nullptr ? newText : ""; }
+    void SetText(const char *newText) override {
+        text = newText != nullptr ? newText : "";
+        ownText = false;
+    }
+    void SetOwnText(const char *newText) override {
+        SetText(newText);
+        ownText = true;
+    }
     std::string GetText() const override { return text; }
+    bool HoldsOwnText() const override { return ownText; }
     void Enable(bool enable) override { enabled = enable; }
     bool IsEnabled() const override { return enabled; }
     void Show(bool show) override { visible = show; }
@@ -29,6 +46,7 @@ public:
 
 private:
     std::string text;
+    bool ownText;
     bool enabled = true;
     bool visible = true;
     Box box{0, 0, 0, 0};

@@ -8,8 +8,11 @@
 
 namespace os {
 
-// Names, paths and the data of text values are code page 1252 at this seam. Both layers convert
-// to and from UTF-16 (what Windows stores) inside.
+// Names, paths and the data of text values are in the system's code page at this seam (see
+// codepage.h). Both layers convert to and from UTF-16 (what Windows stores) inside. A read whose
+// name or text data has a character the code page cannot hold answers errorNoUnicodeTranslation,
+// its buffers filled as on success but with '?' for each such character: fit to be shown in a
+// message, never to be used as a name or written back.
 
 struct RegistryKeyObject;
 using HKey = RegistryKeyObject *;

@@ -1,7 +1,8 @@
-// Conversion of registry text data between code page 1252 and UTF-16LE, and buffer hand-back.
+// Conversion of registry names and text data between the system code page and UTF-16LE, and
+// buffer hand-back.
 #include "platform/registry_data.h"
 
-#include "platform/cp1252.h"
+#include "platform/codepage.h"
 #include "platform/registry.h"
 
 #include <cstring>
@@ -17,7 +18,7 @@ Bytes dataToStored(std::uint32_t type, const unsigned char *data, std::uint32_t 
         return {};
     if (!isTextType(type))
         return Bytes(data, data + size);
-    std::u16string wide = u16FromCp1252(std::string_view(reinterpret_cast<const char *>(data), size));
+    std::u16string wide = u16FromSystem(std::string_view(reinterpret_cast<const char *>(data), size));
     Bytes stored;
     stored.reserve(wide.size() * 2);
     for (char16_t unit : wide) {
@@ -27,19 +28,23 @@ Bytes dataToStored(std::uint32_t type, const unsigned char *data, std::uint32_t 
     return stored;
 }
 
-Bytes dataFromStored(std::uint32_t type, const Bytes &stored) {
+Bytes dataFromStored(std::uint32_t type, const Bytes &stored, bool &exact) {
+    exact = true;
     if (!isTextType(type))
         return stored;
     std::u16string wide;
     for (std::size_t i = 0; i + 1 < stored.size(); i += 2)
         wide += char16_t(stored[i] | (stored[i + 1] << 8));
-    std::string narrow = cp1252FromU16(wide);
+    std::string narrow;
+    exact = systemFromU16(wide, narrow);
     if (stored.size() % 2 != 0)
         narrow += static_cast<char>(stored.back());
     return Bytes(narrow.begin(), narrow.end());
 }
 
-unsigned long copyNameOut(const std::string &name, char *buffer, std::uint32_t *length) {
+unsigned long copyNameOut(const std::u16string &wideName, char *buffer, std::uint32_t *length, bool &exact) {
+    std::string name;
+    exact = systemFromU16(wideName, name);
     if (length == nullptr)
         return errorInvalidParameter;
     if (buffer == nullptr || *length < name.size() + 1) {

@@ -15,7 +15,8 @@ class ParamNode;
 // the text stays valid until the next call. Null when cancelled, when nothing was selected, or
 // for an empty list (which shows the notice "Vous ne poss\xE9dez pas d'objets" instead). With
 // freeList the list's nodes and cells are destroyed afterwards in every case. Null captions
-// keep the dialog's own.
+// keep the dialog's own. Title, prompt and captions are the program's own texts (code page
+// 1252); the entries' texts are in the system's code page.
 const char *ChooseFromList(const char *title, const char *prompt, NodeList &list, bool freeList,
                            const char *okCaption, const char *cancelCaption, int nameFirst, int resultMode);
 

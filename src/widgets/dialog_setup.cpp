@@ -5,7 +5,7 @@
 
 void SetTextIfGiven(os::Window *window, const char *text) {
     if (window != nullptr && text != nullptr)
-        window->SetText(text);
+        window->SetOwnText(text);
 }
 
 void SetUpCaptions(os::DialogWindow &dialog, const char *title, const char *okCaption,

@@ -5,7 +5,8 @@
 #include "platform/controls.h"
 #include "widgets/anchor_layout.h"
 
-// window->SetText(text) unless either is null.
+// window->SetOwnText(text) unless either is null: the texts of these dialogs are the program's
+// own French texts (code page 1252).
 void SetTextIfGiven(os::Window *window, const char *text);
 // Replaces the title and the captions of OK and Cancel by those given (null keeps the dialog's
 // own) and hides Cancel when hideCancel is set.

@@ -20,7 +20,7 @@ bool MessageDialog::OnInitDialog(os::DialogWindow &dialog) {
         dialog.EndDialog(-1);
         return true;
     }
-    edit->SetText(text);
+    edit->SetOwnText(text);
     SetUpCaptions(dialog, title, okCaption, cancelCaption, hideCancel);
     AnchorAboveButtons(layout, dialog, edit);
     layout.Apply();

@@ -6,7 +6,8 @@
 #include "platform/dialog.h"
 #include "widgets/anchor_layout.h"
 
-// Shows text, wrapped by WrapText, in the message dialog. Null title and captions keep the
+// Shows text, wrapped by WrapText, in the message dialog. Title, text and captions are the
+// program's own texts (code page 1252, see os::Window::SetOwnText). Null title and captions keep the
 // dialog's own ("Confirmation", "OK", "Annule"). Gives 1 when closed with OK, else 0. With
 // foreground the dialog is also made the foreground window before it is brought forward.
 int ShowMessage(const char *title, const char *text, bool foreground, const char *okCaption,

@@ -1,5 +1,6 @@
-// Code page 1252 <-> UTF-8 for the sandbox layer: names in the host file system, program
-// arguments and environment strings are UTF-8 on Linux, the program's texts code page 1252.
+// The system code page <-> UTF-8 for the sandbox layer: names in the host file system, program
+// arguments and environment strings are UTF-8 on Linux, the program's texts are in the code page
+// VELTRA_CODEPAGE simulates.
 #pragma once
 
 #include <string>
@@ -7,10 +8,12 @@
 
 namespace os {
 
-std::string utf8FromCp1252(std::string_view text);
+std::string utf8FromSystem(std::string_view text);
+std::string utf8FromU16(std::u16string_view text);
 
-// A character the code page lacks becomes '?'; a byte that does not start a valid UTF-8
-// sequence is taken as the code page 1252 character of that byte.
-std::string cp1252FromUtf8(std::string_view text);
+// False when a character has no exact form in the code page (out then holds '?' for it, to be
+// shown only). A byte that does not start a valid UTF-8 sequence is taken as the code page
+// character of that byte.
+bool systemFromUtf8(std::string_view text, std::string &out);
 
 } // namespace os

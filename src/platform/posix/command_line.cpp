@@ -113,7 +113,9 @@ std::vector<std::string> processArguments() {
         end = raw.find('\0', start);
         if (end == std::string::npos)
             end = raw.size();
-        arguments.push_back(cp1252FromUtf8(raw.substr(start, end - start)));
+        std::string argument;
+        systemFromUtf8(raw.substr(start, end - start), argument); // as GetCommandLineA: '?' for a lost character
+        arguments.push_back(argument);
     }
     return arguments;
 }

@@ -4,6 +4,7 @@
 #include "platform/posix/console_dialog.h"
 
 #include "platform/ascii_case.h"
+#include "platform/cp1252.h"
 #include "platform/dialog.h"
 #include "platform/posix/codepage.h"
 #include "platform/memory_controls.h"
@@ -18,6 +19,18 @@ namespace {
 
 std::FILE *inputStream = nullptr;
 std::FILE *outputStream = nullptr;
+
+// One of the program's own texts (code page 1252), as shown.
+std::string utf8FromOwn(const char *text) {
+    return utf8FromU16(u16FromCp1252(text));
+}
+
+// A window's text as shown: its own texts read as code page 1252, the others in the system's.
+std::string shownText(const Window &window) {
+    auto *memory = dynamic_cast<const MemoryText *>(&window);
+    return memory != nullptr && memory->HoldsOwnText() ? utf8FromOwn(window.GetText().c_str())
+                                                       : utf8FromSystem(window.GetText());
+}
 
 std::unique_ptr<Window> makeControl(const ConsoleControlTemplate &form) {
     switch (form.kind) {
@@ -75,14 +88,16 @@ private:
                 return &part;
         return nullptr;
     }
-    // The lines of the dialog, each ended by a line feed (code page 1252).
+    // The lines of the dialog, each ended by a line feed (UTF-8).
     std::string render() const;
     std::string renderPart(const Part &part) const;
     void printText(const std::string &text) const {
-        std::fputs(utf8FromCp1252(text).c_str(), output);
+        std::fputs(text.c_str(), output);
         std::fflush(output);
     }
-    void refuse(const char *reason, const std::string &line) const { printText(reason + line + "\n"); }
+    void refuse(const char *reason, const std::string &line) const {
+        printText(utf8FromOwn(reason) + utf8FromSystem(line) + "\n");
+    }
     // Carries out the command of part with argument; the line is for the messages.
     void command(const Part &part, const std::string &argument, const std::string &line,
                  DialogHandler &handler);
@@ -102,7 +117,7 @@ void ConsoleDialog::PrintChanges() {
 }
 
 std::string ConsoleDialog::render() const {
-    std::string text = GetText() + "\n";
+    std::string text = shownText(*this) + "\n";
     for (const Part &part : parts)
         if (part.form->printed && part.window->IsVisible())
             text += renderPart(part);
@@ -115,7 +130,7 @@ std::string ConsoleDialog::renderPart(const Part &part) const {
     std::string text;
     switch (part.form->kind) {
     case ConsoleKind::Edit:
-        for (char character : window.GetText())
+        for (char character : shownText(window))
             if (character != '\r')
                 text.push_back(character);
         if (!text.empty() && text.back() != '\n')
@@ -126,15 +141,15 @@ std::string ConsoleDialog::renderPart(const Part &part) const {
         const auto &list = dynamic_cast<const EntryList &>(window);
         for (int index = 0; index < list.GetCount(); ++index)
             text += (index == list.GetCurSel() ? "*" : " ") + std::to_string(index + 1) + ". " +
-                    list.GetItemText(index) + "\n";
+                    utf8FromSystem(list.GetItemText(index)) + "\n";
         break;
     }
     case ConsoleKind::CheckBox:
-        text = (dynamic_cast<const CheckBox &>(window).GetCheck() ? "[x] " : "[ ] ") + window.GetText() +
+        text = (dynamic_cast<const CheckBox &>(window).GetCheck() ? "[x] " : "[ ] ") + shownText(window) +
                inactive;
         break;
     case ConsoleKind::Button:
-        text = window.GetText() + inactive;
+        text = shownText(window) + inactive;
         break;
     }
     return text;
@@ -201,7 +216,7 @@ void ConsoleDialog::command(const Part &part, const std::string &argument, const
     }
 }
 
-// The next command line, converted to code page 1252 and without its line end; false at the end
+// The next command line, converted to the system's code page and without its line end; false at the end
 // of the input.
 bool readCommand(std::FILE *input, std::string &line) {
     char *buffer = nullptr;
@@ -211,7 +226,7 @@ bool readCommand(std::FILE *input, std::string &line) {
         std::string raw(buffer, static_cast<std::size_t>(length));
         while (!raw.empty() && (raw.back() == '\n' || raw.back() == '\r'))
             raw.pop_back();
-        line = cp1252FromUtf8(raw);
+        systemFromUtf8(raw, line); // typed text: a lost character stays a '?'
     }
     std::free(buffer);
     return length >= 0;

@@ -15,21 +15,24 @@ namespace os {
 
 namespace {
 
-// The value of the variable name (code page 1252) when it is set.
-bool findVariable(const std::string &name, std::string &value) {
+// The value of the variable name (system code page) when it is set; exact becomes false when the
+// value has a character the code page cannot hold.
+bool findVariable(const std::string &name, std::string &value, bool &exact) {
     for (char **variable = environ; *variable != nullptr; ++variable) {
-        std::string entry = cp1252FromUtf8(*variable);
+        std::string entry;
+        bool entryExact = systemFromUtf8(*variable, entry);
         std::size_t equals = entry.find('=');
         if (equals != std::string::npos && equals == name.size() &&
             equalIgnoringCase(entry.substr(0, equals).c_str(), name.c_str())) {
             value = entry.substr(equals + 1);
+            exact = exact && entryExact;
             return true;
         }
     }
     return false;
 }
 
-std::string expanded(const std::string &text) {
+std::string expanded(const std::string &text, bool &exact) {
     std::string result;
     std::size_t at = 0;
     while (at < text.size()) {
@@ -41,7 +44,7 @@ std::string expanded(const std::string &text) {
         }
         result.append(text, at, open - at);
         std::string value;
-        if (close > open + 1 && findVariable(text.substr(open + 1, close - open - 1), value))
+        if (close > open + 1 && findVariable(text.substr(open + 1, close - open - 1), value, exact))
             result += value;
         else
             result.append(text, open, close + 1 - open); // unknown: stays as written
@@ -53,9 +56,9 @@ std::string expanded(const std::string &text) {
 } // namespace
 
 unsigned long expandEnvironmentStrings(const char *source, char *destination, unsigned long size) {
-    if (source == nullptr)
-        return 0;
-    return copyWhole(expanded(source), destination, size);
+    bool exact = true;
+    std::string result = source != nullptr ? expanded(source, exact) : std::string();
+    return source == nullptr || !exact ? 0 : copyWhole(result, destination, size);
 }
 
 } // namespace os

@@ -88,9 +88,10 @@ std::vector<FindData> matchingEntries(const std::string &folder, const std::stri
         return entries;
     std::string prefix = hostFolder.empty() || hostFolder.back() == '/' ? hostFolder : hostFolder + "/";
     while (dirent *found = readdir(listing)) {
-        std::string name = cp1252FromUtf8(found->d_name);
+        std::string name;
+        bool exact = systemFromUtf8(found->d_name, name); // a name the code page cannot hold is left out
         FindData entry;
-        if (patternMatches(pattern, name) && makeEntry(prefix + found->d_name, name, entry))
+        if (exact && patternMatches(pattern, name) && makeEntry(prefix + found->d_name, name, entry))
             entries.push_back(entry);
     }
     closedir(listing);
@@ -101,8 +102,9 @@ std::vector<FindData> matchingEntries(const std::string &folder, const std::stri
 std::vector<FindData> namedEntry(const char *path) {
     std::string hostFile = hostPath(path);
     std::string hostName = hostFile.substr(hostFile.find_last_of('/') + 1);
+    std::string name;
     FindData entry;
-    if (makeEntry(hostFile, cp1252FromUtf8(hostName), entry))
+    if (systemFromUtf8(hostName, name) && makeEntry(hostFile, name, entry))
         return {entry};
     return {};
 }

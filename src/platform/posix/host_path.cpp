@@ -67,7 +67,7 @@ void appendComponent(std::string &path, const std::string &name, bool &found) {
 } // namespace
 
 std::string hostPath(const char *windowsPath) {
-    std::string path = utf8FromCp1252(windowsPath == nullptr ? "" : windowsPath);
+    std::string path = utf8FromSystem(windowsPath == nullptr ? "" : windowsPath);
     std::string resolved;
     std::size_t at = 0;
     bool found = true;
@@ -110,7 +110,8 @@ std::string windowsPath(const std::string &hostPath) {
     for (char &character : path)
         if (character == '/')
             character = '\\';
-    return cp1252FromUtf8(path);
+    std::string windows;
+    return systemFromUtf8(path, windows) ? windows : std::string();
 }
 
 } // namespace os

@@ -5,15 +5,15 @@
 
 namespace os {
 
-// The host path (UTF-8) of a Windows path (code page 1252). X:\a\b is VELTRA_ROOT/drive_x/a/b;
+// The host path (UTF-8) of a Windows path (system code page). X:\a\b is VELTRA_ROOT/drive_x/a/b;
 // '/' and '\' both separate; a path without drive letter is a host path with '\' read as '/'.
 // Each component is the entry of that name when it exists, else the entry whose name matches
 // it without regard to ASCII letter case, else the name as written (for files to be created).
 // Empty components are skipped; a trailing separator is kept.
 std::string hostPath(const char *windowsPath);
 
-// The Windows path (code page 1252) of a host path: below VELTRA_ROOT/drive_x it is X:\...,
-// elsewhere the host path with '/' written '\'.
+// The Windows path (system code page) of a host path: below VELTRA_ROOT/drive_x it is X:\...,
+// elsewhere the host path with '/' written '\'. Empty when the code page cannot hold it.
 std::string windowsPath(const std::string &hostPath);
 
 } // namespace os

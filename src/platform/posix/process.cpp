@@ -57,9 +57,10 @@ void reapEndedPrograms() {
 unsigned long getModuleFileName(char *buffer, unsigned long size) {
     const char *program = std::getenv("VELTRA_PROGRAM");
     std::string name;
-    if (program != nullptr && program[0] != '\0')
-        name = cp1252FromUtf8(program);
-    else if (std::string executable = ownExecutable(); !executable.empty())
+    if (program != nullptr && program[0] != '\0') {
+        if (!systemFromUtf8(program, name))
+            name.clear(); // a path the code page cannot hold names no file
+    } else if (std::string executable = ownExecutable(); !executable.empty())
         name = windowsPath(executable);
     return name.empty() ? 0 : copyTruncated(name, buffer, size);
 }
@@ -80,7 +81,7 @@ unsigned long createProcess(const char *commandLine) {
 
     std::vector<std::string> hostArguments;
     for (const std::string &argument : arguments)
-        hostArguments.push_back(utf8FromCp1252(argument));
+        hostArguments.push_back(utf8FromSystem(argument));
     std::vector<char *> argv;
     for (std::string &argument : hostArguments)
         argv.push_back(argument.data());

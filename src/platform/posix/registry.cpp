@@ -2,7 +2,7 @@
 // view of HKEY_LOCAL_MACHINE\SOFTWARE under Wow6432Node and the rights of a non-administrator.
 #include "platform/registry.h"
 
-#include "platform/cp1252.h"
+#include "platform/codepage.h"
 #include "platform/posix/sandbox_registry.h"
 #include "platform/registry_data.h"
 
@@ -72,7 +72,7 @@ bool mayWrite(const regtree::Path &path) {
 RegistryKeyObject childOf(const RegistryKeyObject &parent, const char *subKey, std::uint32_t access) {
     RegistryKeyObject child{parent.path, access & viewBits ? access & viewBits : parent.view, false,
                             (access & writeBits) != 0};
-    std::u16string rest = u16FromCp1252(subKey == nullptr ? "" : subKey);
+    std::u16string rest = u16FromSystem(subKey == nullptr ? "" : subKey);
     for (std::size_t start = 0; start <= rest.size();) {
         std::size_t end = std::min(rest.find(u'\\', start), rest.size());
         if (end > start)
@@ -125,7 +125,9 @@ unsigned long handBackValue(const regtree::Value &value, std::uint32_t *type, un
         *type = value.type;
     if (data != nullptr && dataSize == nullptr)
         return errorInvalidParameter;
-    return copyDataOut(dataFromStored(value.type, value.data), data, dataSize);
+    bool exact = true;
+    unsigned long result = copyDataOut(dataFromStored(value.type, value.data, exact), data, dataSize);
+    return result != errorSuccess ? result : exactOrLost(exact);
 }
 
 } // namespace
@@ -203,8 +205,11 @@ unsigned long regEnumValue(HKey key, std::uint32_t index, char *name, std::uint3
     if (index >= found->values().size())
         return errorNoMoreItems;
     const regtree::Value &value = found->values()[index];
-    unsigned long result = copyNameOut(cp1252FromU16(value.name), name, nameLength);
-    return result != errorSuccess ? result : handBackValue(value, type, data, dataSize);
+    bool exactName = true;
+    unsigned long result = copyNameOut(value.name, name, nameLength, exactName);
+    if (result == errorSuccess)
+        result = handBackValue(value, type, data, dataSize);
+    return result == errorSuccess ? exactOrLost(exactName) : result;
 }
 
 unsigned long regEnumKeyEx(HKey key, std::uint32_t index, char *name, std::uint32_t *nameLength) {
@@ -214,7 +219,9 @@ unsigned long regEnumKeyEx(HKey key, std::uint32_t index, char *name, std::uint3
     if (index >= found->subkeys().size())
         return errorNoMoreItems;
     auto entry = std::next(found->subkeys().begin(), index);
-    return copyNameOut(cp1252FromU16(entry->second->name()), name, nameLength);
+    bool exact = true;
+    unsigned long result = copyNameOut(entry->second->name(), name, nameLength, exact);
+    return result == errorSuccess ? exactOrLost(exact) : result;
 }
 
 unsigned long regQueryValueEx(HKey key, const char *name, std::uint32_t *type, unsigned char *data,
@@ -222,7 +229,7 @@ unsigned long regQueryValueEx(HKey key, const char *name, std::uint32_t *type, u
     const regtree::Key *found = nullptr;
     if (unsigned long result = readKey(key, found); result != errorSuccess)
         return result;
-    const regtree::Value *value = found->findValue(u16FromCp1252(name ? name : ""));
+    const regtree::Value *value = found->findValue(u16FromSystem(name ? name : ""));
     return value == nullptr ? errorFileNotFound : handBackValue(*value, type, data, dataSize);
 }
 
@@ -236,7 +243,7 @@ unsigned long regSetValueEx(HKey key, const char *name, std::uint32_t type, cons
     if (keyOf(object) == nullptr)
         return errorFileNotFound;
     SandboxRegistry::instance().setValue(
-        object.path, {u16FromCp1252(name ? name : ""), type, dataToStored(type, data, dataSize)});
+        object.path, {u16FromSystem(name ? name : ""), type, dataToStored(type, data, dataSize)});
     if (predefinedHive(key) == nullptr)
         key->written = true;
     return errorSuccess;
@@ -248,7 +255,7 @@ unsigned long regDeleteValue(HKey key, const char *name) {
         return errorInvalidHandle;
     if (!object.canWrite || !mayWrite(object.path))
         return errorAccessDenied;
-    if (!SandboxRegistry::instance().removeValue(object.path, u16FromCp1252(name ? name : "")))
+    if (!SandboxRegistry::instance().removeValue(object.path, u16FromSystem(name ? name : "")))
         return errorFileNotFound;
     if (predefinedHive(key) == nullptr)
         key->written = true;

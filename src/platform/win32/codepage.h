@@ -1,5 +1,5 @@
-// Code page 1252 <-> UTF-16 for the Windows layer, which calls the wide-character API so the
-// program behaves the same whatever the system's ANSI code page is.
+// The system's ANSI code page <-> UTF-16 for the Windows layer, which calls the wide-character
+// API and converts as an ANSI program's calls would, but refuses a name the code page cannot hold.
 #pragma once
 
 #include <cstddef>
@@ -7,15 +7,15 @@
 
 namespace os {
 
-// UTF-16 of length code page 1252 characters (embedded NULs kept).
-std::wstring utf16FromCp1252(const char *text, std::size_t length);
+// UTF-16 of length characters of the system code page (embedded NULs kept).
+std::wstring utf16FromSystem(const char *text, std::size_t length);
 // UTF-16 of a NUL-terminated text; a null text gives the empty text.
-std::wstring utf16FromCp1252(const char *text);
+std::wstring utf16FromSystem(const char *text);
 
-// Code page 1252 of length UTF-16 code units (embedded NULs kept); a character the code page
-// lacks, a surrogate pair included, becomes one '?'.
-std::string cp1252FromUtf16(const wchar_t *text, std::size_t length);
-// Code page 1252 of a NUL-terminated text; a null text gives the empty text.
-std::string cp1252FromUtf16(const wchar_t *text);
+// The system code page form of length UTF-16 code units (embedded NULs kept). False when a
+// character has no exact form in it: out then holds '?' for it, to be shown only.
+bool systemFromUtf16(const wchar_t *text, std::size_t length, std::string &out);
+// The same of a NUL-terminated text; a null text gives the empty text.
+bool systemFromUtf16(const wchar_t *text, std::string &out);
 
 } // namespace os

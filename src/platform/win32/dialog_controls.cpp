@@ -1,6 +1,7 @@
 // The Win32 controls of the dialogs (see dialog_controls.h).
 #include "platform/win32/dialog_controls.h"
 
+#include "platform/cp1252.h"
 #include "platform/win32/codepage.h"
 
 namespace os {
@@ -52,18 +53,25 @@ template <class Interface> void Win32Window<Interface>::MoveToBox(const Box &box
 }
 
 template <class Interface> void Win32Window<Interface>::SetText(const char *text) {
-    SetWindowTextW(handle, utf16FromCp1252(text).c_str());
+    SetWindowTextW(handle, utf16FromSystem(text).c_str());
+}
+
+template <class Interface> void Win32Window<Interface>::SetOwnText(const char *text) {
+    std::u16string wide = u16FromCp1252(text != nullptr ? text : "");
+    SetWindowTextW(handle, std::wstring(wide.begin(), wide.end()).c_str());
 }
 
 template <class Interface> std::string Win32Window<Interface>::GetText() const {
     int length = GetWindowTextLengthW(handle);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     int copied = GetWindowTextW(handle, &text[0], length + 1);
-    return cp1252FromUtf16(text.c_str(), static_cast<std::size_t>(copied > 0 ? copied : 0));
+    std::string narrow;
+    systemFromUtf16(text.c_str(), static_cast<std::size_t>(copied > 0 ? copied : 0), narrow);
+    return narrow; // shown text: a lost character stays a '?'
 }
 
 template <class Interface> int32_t Win32Window<Interface>::GetTextExtent(const char *text) const {
-    std::wstring wide = utf16FromCp1252(text);
+    std::wstring wide = utf16FromSystem(text);
     HDC context = GetDC(handle);
     if (context == nullptr)
         return 0;
@@ -85,7 +93,7 @@ void Win32Button::SetIcon(int iconId) {
 }
 
 template <class Interface> int Win32Entries<Interface>::AddString(const char *text) {
-    std::wstring wide = utf16FromCp1252(text);
+    std::wstring wide = utf16FromSystem(text);
     return static_cast<int>(this->send(messages.add, 0, reinterpret_cast<LPARAM>(wide.c_str())));
 }
 
@@ -96,11 +104,13 @@ template <class Interface> std::string Win32Entries<Interface>::GetItemText(int 
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     LRESULT copied =
         this->send(messages.text, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text[0]));
-    return cp1252FromUtf16(text.c_str(), static_cast<std::size_t>(copied > 0 ? copied : 0));
+    std::string narrow;
+    systemFromUtf16(text.c_str(), static_cast<std::size_t>(copied > 0 ? copied : 0), narrow);
+    return narrow; // shown text: a lost character stays a '?'
 }
 
 template <class Interface> int Win32Entries<Interface>::SelectString(const char *prefix) {
-    std::wstring wide = utf16FromCp1252(prefix);
+    std::wstring wide = utf16FromSystem(prefix);
     return static_cast<int>(
         this->send(messages.selectString, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wide.c_str())));
 }

@@ -19,6 +19,7 @@ public:
     Box GetBox(bool client) const override;
     void MoveToBox(const Box &box, bool repaint) override;
     void SetText(const char *text) override;
+    void SetOwnText(const char *text) override;
     std::string GetText() const override;
     void Enable(bool enabled) override { EnableWindow(handle, enabled); }
     bool IsEnabled() const override { return IsWindowEnabled(handle) != 0; }

@@ -9,7 +9,7 @@
 namespace os {
 
 unsigned long expandEnvironmentStrings(const char *source, char *destination, unsigned long size) {
-    std::wstring wide = utf16FromCp1252(source);
+    std::wstring wide = utf16FromSystem(source);
     DWORD needed = ExpandEnvironmentStringsW(wide.c_str(), nullptr, 0);
     if (needed == 0)
         return 0;
@@ -17,7 +17,10 @@ unsigned long expandEnvironmentStrings(const char *source, char *destination, un
     DWORD written = ExpandEnvironmentStringsW(wide.c_str(), expanded.data(), needed);
     if (written == 0 || written > needed)
         return 0;
-    return copyWhole(cp1252FromUtf16(expanded.c_str()), destination, size);
+    std::string narrow;
+    if (!systemFromUtf16(expanded.c_str(), narrow))
+        return 0; // a value the code page cannot hold
+    return copyWhole(narrow, destination, size);
 }
 
 } // namespace os

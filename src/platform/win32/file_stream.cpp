@@ -8,7 +8,7 @@
 namespace os {
 
 std::FILE *openFile(const char *path, const char *mode) {
-    return _wfopen(utf16FromCp1252(path).c_str(), utf16FromCp1252(mode).c_str());
+    return _wfopen(utf16FromSystem(path).c_str(), utf16FromSystem(mode).c_str());
 }
 
 } // namespace os

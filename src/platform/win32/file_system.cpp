@@ -1,4 +1,4 @@
-// Files and folders on Windows: the wide-character API behind the code page 1252 seam.
+// Files and folders on Windows: the wide-character API behind the system code page seam.
 #include "platform/file_system.h"
 
 #include "platform/win32/codepage.h"
@@ -15,30 +15,37 @@ struct FindSearch {
 
 namespace {
 
-void copyEntry(const WIN32_FIND_DATAW &found, FindData *data) {
+// Fills data from found, or from the next entries of handle when found's name has a character the
+// code page cannot hold (such entries are left out); false at the end of the search.
+bool copyEntry(HANDLE handle, WIN32_FIND_DATAW &found, FindData *data) {
+    std::string name;
+    while (!systemFromUtf16(found.cFileName, name))
+        if (!FindNextFileW(handle, &found))
+            return false;
     data->attributes = found.dwFileAttributes;
-    std::string name = cp1252FromUtf16(found.cFileName);
     std::strncpy(data->name, name.c_str(), maxPath - 1);
     data->name[maxPath - 1] = '\0';
+    return true;
 }
 
 } // namespace
 
 FindHandle findFirstFile(const char *pattern, FindData *data) {
     WIN32_FIND_DATAW found;
-    HANDLE handle = FindFirstFileW(utf16FromCp1252(pattern).c_str(), &found);
+    HANDLE handle = FindFirstFileW(utf16FromSystem(pattern).c_str(), &found);
     if (handle == INVALID_HANDLE_VALUE)
         return invalidFindHandle;
-    copyEntry(found, data);
+    if (!copyEntry(handle, found, data)) {
+        FindClose(handle);
+        return invalidFindHandle;
+    }
     return new FindSearch{handle};
 }
 
 bool findNextFile(FindHandle search, FindData *data) {
     WIN32_FIND_DATAW found;
-    if (search == invalidFindHandle || !FindNextFileW(search->handle, &found))
-        return false;
-    copyEntry(found, data);
-    return true;
+    return search != invalidFindHandle && FindNextFileW(search->handle, &found) &&
+           copyEntry(search->handle, found, data);
 }
 
 void findClose(FindHandle search) {
@@ -49,15 +56,15 @@ void findClose(FindHandle search) {
 }
 
 bool deleteFile(const char *path) {
-    return DeleteFileW(utf16FromCp1252(path).c_str()) != 0;
+    return DeleteFileW(utf16FromSystem(path).c_str()) != 0;
 }
 
 int makeDirectory(const char *path) {
-    return _wmkdir(utf16FromCp1252(path).c_str()) == 0 ? 0 : -1;
+    return _wmkdir(utf16FromSystem(path).c_str()) == 0 ? 0 : -1;
 }
 
 int access(const char *path, int mode) {
-    return _waccess(utf16FromCp1252(path).c_str(), mode) == 0 ? 0 : -1;
+    return _waccess(utf16FromSystem(path).c_str(), mode) == 0 ? 0 : -1;
 }
 
 } // namespace os

@@ -13,16 +13,23 @@ unsigned long getModuleFileName(char *buffer, unsigned long size) {
     DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
     if (length == 0 || length >= name.size())
         return 0;
-    return copyTruncated(cp1252FromUtf16(name.c_str(), length), buffer, size);
+    std::string narrow;
+    if (!systemFromUtf16(name.c_str(), length, narrow))
+        return 0; // a path the code page cannot hold names no file
+    return copyTruncated(narrow, buffer, size);
 }
 
 const char *getCommandLine() {
-    static const std::string commandLine = cp1252FromUtf16(GetCommandLineW());
+    static const std::string commandLine = [] {
+        std::string narrow;
+        systemFromUtf16(GetCommandLineW(), narrow); // as GetCommandLineA: '?' for a lost character
+        return narrow;
+    }();
     return commandLine.c_str();
 }
 
 unsigned long createProcess(const char *commandLine) {
-    std::wstring line = utf16FromCp1252(commandLine); // CreateProcessW may write into it
+    std::wstring line = utf16FromSystem(commandLine); // CreateProcessW may write into it
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};

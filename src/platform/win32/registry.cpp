@@ -1,5 +1,5 @@
 // The registry seam on Windows: forwards to the wide-character registry API, converting names
-// and text data between code page 1252 and UTF-16.
+// and text data between the system code page and UTF-16.
 #include "platform/registry.h"
 
 #include "platform/registry_data.h"
@@ -18,16 +18,17 @@ HKEY native(HKey key) {
 // Registry names are at most 16383 characters; data is read in growing buffers until it fits.
 constexpr DWORD longestName = 16384;
 
-std::string narrowName(const std::wstring &name) {
-    return cp1252FromUtf16(name.data(), name.size());
+std::u16string u16Name(const std::wstring &name) {
+    return std::u16string(name.begin(), name.end());
 }
 
 // Hands a name and data read from Windows back through the caller's buffers.
 unsigned long handBack(const std::wstring &wideName, char *name, std::uint32_t *nameLength, DWORD type,
                        std::uint32_t *typeOut, const Bytes &stored, unsigned char *data,
                        std::uint32_t *dataSize) {
+    bool exactName = true;
     if (name != nullptr || nameLength != nullptr) {
-        unsigned long result = copyNameOut(narrowName(wideName), name, nameLength);
+        unsigned long result = copyNameOut(u16Name(wideName), name, nameLength, exactName);
         if (result != errorSuccess)
             return result;
     }
@@ -35,7 +36,9 @@ unsigned long handBack(const std::wstring &wideName, char *name, std::uint32_t *
         *typeOut = type;
     if (data != nullptr && dataSize == nullptr)
         return errorInvalidParameter;
-    return copyDataOut(dataFromStored(type, stored), data, dataSize);
+    bool exactData = true;
+    unsigned long result = copyDataOut(dataFromStored(type, stored, exactData), data, dataSize);
+    return result != errorSuccess ? result : exactOrLost(exactName && exactData);
 }
 
 // Calls `read` with the room of `stored` until the data fits, growing `stored` to the size it
@@ -58,7 +61,7 @@ template <typename Read> LONG readGrowing(Bytes &stored, Read read) {
 
 unsigned long regOpenKeyEx(HKey parent, const char *subKey, std::uint32_t access, HKey *result) {
     HKEY opened = nullptr;
-    LONG status = RegOpenKeyExW(native(parent), utf16FromCp1252(subKey).c_str(), 0, access, &opened);
+    LONG status = RegOpenKeyExW(native(parent), utf16FromSystem(subKey).c_str(), 0, access, &opened);
     *result = status == ERROR_SUCCESS ? reinterpret_cast<HKey>(opened) : nullptr;
     return static_cast<unsigned long>(status);
 }
@@ -67,7 +70,7 @@ unsigned long regCreateKeyEx(HKey parent, const char *subKey, std::uint32_t acce
                              bool *created) {
     HKEY opened = nullptr;
     DWORD disposition = 0;
-    LONG status = RegCreateKeyExW(native(parent), utf16FromCp1252(subKey).c_str(), 0, nullptr,
+    LONG status = RegCreateKeyExW(native(parent), utf16FromSystem(subKey).c_str(), 0, nullptr,
                                   REG_OPTION_NON_VOLATILE, access, nullptr, &opened, &disposition);
     *result = status == ERROR_SUCCESS ? reinterpret_cast<HKey>(opened) : nullptr;
     if (created != nullptr)
@@ -114,12 +117,14 @@ unsigned long regEnumKeyEx(HKey key, std::uint32_t index, char *name, std::uint3
     if (status != ERROR_SUCCESS)
         return static_cast<unsigned long>(status);
     wideName.resize(nameRoom);
-    return copyNameOut(narrowName(wideName), name, nameLength);
+    bool exact = true;
+    unsigned long result = copyNameOut(u16Name(wideName), name, nameLength, exact);
+    return result == errorSuccess ? exactOrLost(exact) : result;
 }
 
 unsigned long regQueryValueEx(HKey key, const char *name, std::uint32_t *type, unsigned char *data,
                               std::uint32_t *dataSize) {
-    std::wstring wideName = utf16FromCp1252(name);
+    std::wstring wideName = utf16FromSystem(name);
     Bytes stored(256);
     DWORD valueType = 0;
     LONG status = readGrowing(stored, [&](DWORD &dataRoom) {
@@ -133,16 +138,16 @@ unsigned long regQueryValueEx(HKey key, const char *name, std::uint32_t *type, u
 unsigned long regSetValueEx(HKey key, const char *name, std::uint32_t type, const unsigned char *data,
                             std::uint32_t dataSize) {
     Bytes stored = dataToStored(type, data, dataSize);
-    return static_cast<unsigned long>(RegSetValueExW(native(key), utf16FromCp1252(name).c_str(), 0, type,
+    return static_cast<unsigned long>(RegSetValueExW(native(key), utf16FromSystem(name).c_str(), 0, type,
                                                      stored.data(), static_cast<DWORD>(stored.size())));
 }
 
 unsigned long regDeleteValue(HKey key, const char *name) {
-    return static_cast<unsigned long>(RegDeleteValueW(native(key), utf16FromCp1252(name).c_str()));
+    return static_cast<unsigned long>(RegDeleteValueW(native(key), utf16FromSystem(name).c_str()));
 }
 
 unsigned long regDeleteTree(HKey parent, const char *subKey, std::uint32_t view) {
-    std::wstring wideSubKey = utf16FromCp1252(subKey);
+    std::wstring wideSubKey = utf16FromSystem(subKey);
     if (wideSubKey.empty())
         return errorInvalidParameter;
     HKEY opened = nullptr;

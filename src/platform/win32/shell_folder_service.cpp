@@ -39,7 +39,10 @@ long shGetFolderPath(int csidl, char *path, unsigned long size) {
     HRESULT result = service(nullptr, csidl, nullptr, 0, folder);
     if (result != S_OK)
         return result == S_FALSE ? shellFolderNotFound : result;
-    unsigned long needed = copyWhole(cp1252FromUtf16(folder), path, size);
+    std::string narrow;
+    if (!systemFromUtf16(folder, narrow))
+        return shellFolderNotFound; // a path the code page cannot hold names no folder
+    unsigned long needed = copyWhole(narrow, path, size);
     return needed <= size ? shellFolderFound : shellFolderNotFound;
 }
 

@@ -59,5 +59,5 @@ void test_machine::setVariable(const char *name, const char *value) {
     if (value == nullptr)
         unsetenv(name);
     else
-        setenv(os::utf8FromCp1252(name).c_str(), os::utf8FromCp1252(value).c_str(), 1);
+        setenv(os::utf8FromSystem(name).c_str(), os::utf8FromSystem(value).c_str(), 1);
 }

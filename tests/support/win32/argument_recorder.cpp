@@ -13,6 +13,6 @@ std::string testProgramPath() {
 }
 
 bool installRecorder(const std::string &windowsPath) {
-    return CopyFileW(os::utf16FromCp1252(testProgramPath().c_str()).c_str(),
-                     os::utf16FromCp1252(windowsPath.c_str()).c_str(), FALSE) != 0;
+    return CopyFileW(os::utf16FromSystem(testProgramPath().c_str()).c_str(),
+                     os::utf16FromSystem(windowsPath.c_str()).c_str(), FALSE) != 0;
 }

@@ -40,12 +40,12 @@ void create(std::string &windowsScratch, std::string &hostScratch) {
         folder = std::wstring(temp) + L"veltra-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                  std::to_wstring(++counter);
     } while (!CreateDirectoryW(folder.c_str(), nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);
-    windowsScratch = os::cp1252FromUtf16(folder.c_str());
+    os::systemFromUtf16(folder.c_str(), windowsScratch);
     hostScratch = windowsScratch;
 }
 
 void destroy(const std::string &hostScratch) {
-    removeTree(os::utf16FromCp1252(hostScratch.c_str()));
+    removeTree(os::utf16FromSystem(hostScratch.c_str()));
 }
 
 std::string hostPath(const std::string &hostScratch, const std::string &relative) {
@@ -55,6 +55,6 @@ std::string hostPath(const std::string &hostScratch, const std::string &relative
 } // namespace test_machine
 
 void test_machine::setVariable(const char *name, const char *value) {
-    SetEnvironmentVariableW(os::utf16FromCp1252(name).c_str(),
-                            value == nullptr ? nullptr : os::utf16FromCp1252(value).c_str());
+    SetEnvironmentVariableW(os::utf16FromSystem(name).c_str(),
+                            value == nullptr ? nullptr : os::utf16FromSystem(value).c_str());
 }
