@@ -20,9 +20,15 @@ int resolveCurrentProfile(const char *productKey, TextString *profilesPath, Text
 
     RegistryKey key;
     key.openPath(profiles.CStr(), true);
+    // A profile name the system's code page cannot hold leaves the profile out (reported by the
+    // key); the default profile is not a stand-in for it.
     const char *name = key.readValue("CurProfile", false, false);
+    if (key.isUnreadable("CurProfile"))
+        return 0;
     if (IsBlank(name))
         name = key.readValue("", false, false);
+    if (IsBlank(name) && key.isUnreadable(""))
+        return 0;
     if (IsBlank(name))
         name = "Default";
     if (profileName != nullptr)
@@ -49,6 +55,8 @@ int addToProfilePathList(const char *productKey, const char *section, const char
     // The encoded form keeps the "__eval:" prefix of an expandable string, so that it is written
     // back with its type.
     TextString list(key.readValue(valueName, false, true));
+    if (key.isUnreadable(valueName))
+        return 0; // the list holds a folder the code page cannot hold: left as it is
     if (onlyIfPresent && IsBlank(list.CStr()))
         return 0;
     if (AddToPathList(folder, list) == -1) {

@@ -8,13 +8,15 @@ class TextString;
 // installation): profilesPath := HKEY_CURRENT_USER/<product key>/Profiles; profileName := its
 // "CurProfile", else its default value, else "Default"; profilePath := profilesPath/<name>.
 // Each out text is optional; the profiles key is opened (created when missing) only when the
-// name or the profile path is asked for. 1 on success, 0 when the product key is blank.
+// name or the profile path is asked for. 1 on success, 0 when the product key is blank or the
+// profile's name has a character the system's code page cannot hold.
 int resolveCurrentProfile(const char *productKey, TextString *profilesPath, TextString *profileName,
                           TextString *profilePath);
 
 // Adds folder to the list held in the value valueName of the current profile's section
 // (appended after ";" unless the list already holds it). An expandable string stays expandable.
-// With onlyIfPresent a blank or missing list is left alone and the result is 0. Otherwise 1 when
-// the profile was resolved, 0 when it was not.
+// With onlyIfPresent a blank or missing list is left alone and the result is 0. A list the
+// system's code page cannot hold is left alone too (0). Otherwise 1 when the profile was
+// resolved, 0 when it was not.
 int addToProfilePathList(const char *productKey, const char *section, const char *valueName,
                          const char *folder, bool onlyIfPresent);

@@ -38,6 +38,17 @@ void report(const char *line) {
     diagnosticStream().put('\n');
 }
 
+// A value or subkey whose name or text the system's code page cannot hold: left out, never used
+// under the '?' form the system gives for it.
+void reportLost(const char *what, const char *keyPath, const char *name) {
+    TextString line(what);
+    line.Append(" hors de la page de code du systeme, ignoree : ");
+    line.Append(keyPath);
+    line.AppendChar('\\');
+    line.Append(name);
+    report(line.CStr());
+}
+
 void joinComponent(TextString &path, const char *component, bool &first) {
     if (!first)
         path.AppendChar('\\');
@@ -124,6 +135,11 @@ NodeList RegistryKey::readValues(bool refresh, bool encode) {
             os::regEnumValue(handle, index, name.data(), &nameLength, &type, data.data(), &dataSize);
         if (result == os::errorNoMoreItems)
             break;
+        if (result == os::errorNoUnicodeTranslation) {
+            reportLost("Valeur", path, name.data());
+            unreadable.push_back(name.data());
+            continue;
+        }
         if (result != os::errorSuccess) {
             report("Erreur de lecture du registre");
             break;
@@ -145,6 +161,14 @@ NodeList RegistryKey::readValues(bool refresh, bool encode) {
     return values;
 }
 
+bool RegistryKey::isUnreadable(const char *name) {
+    readValues(false, false);
+    for (const std::string &lost : unreadable)
+        if (StrEqual(lost.c_str(), name))
+            return true;
+    return false;
+}
+
 const char *RegistryKey::readValue(const char *name, bool refresh, bool encode) {
     ParamNode *node = FindInList(readValues(refresh, encode), name);
     return node != nullptr ? node->Value() : nullptr;
@@ -162,6 +186,10 @@ NodeList RegistryKey::subkeyNames(bool refresh, bool detach) {
             unsigned long result = os::regEnumKeyEx(handle, index, name.data(), &nameLength);
             if (result == os::errorNoMoreItems)
                 break;
+            if (result == os::errorNoUnicodeTranslation) {
+                reportLost("Cle", path, name.data());
+                continue;
+            }
             if (result != os::errorSuccess) {
                 report("Erreur de parcours du registre");
                 break;
@@ -267,6 +295,7 @@ bool RegistryKey::setWritable(bool value) {
 
 void RegistryKey::freeValues() {
     ListClear<ParamNode>(values);
+    unreadable.clear();
 }
 
 const char *productPublisher() {

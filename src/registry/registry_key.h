@@ -8,6 +8,8 @@
 #include "platform/registry.h"
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 class ParamNode;
 
@@ -45,6 +47,10 @@ public:
     NodeList readValues(bool refresh, bool encode);
     // The text of one value (exact name), or null.
     const char *readValue(const char *name, bool refresh, bool encode);
+    // True when the value name exists but was left out of the list because its name or text has
+    // a character the system's code page cannot hold (reported when the values were read): a
+    // value that must then be neither used nor replaced.
+    bool isUnreadable(const char *name);
     // The subkey names (owned copies), last enumerated first; null when closed. With detach the
     // caller takes the list (free it with freeNames) and the cache is emptied.
     NodeList subkeyNames(bool refresh, bool detach);
@@ -78,6 +84,7 @@ private:
     int32_t rootIndex = -1;
     char *path = nullptr;
     NodeList values = nullptr;
+    std::vector<std::string> unreadable; // values left out of `values`, as the system names them
     NodeList subkeys = nullptr;
     os::HKey handle = nullptr;
     os::HKey rootHandle = nullptr;

@@ -4,6 +4,7 @@
 
 #include "core/param_node.h"
 #include "core/text_string.h"
+#include "install/diagnostic_stream.h"
 #include "integration/file_utils.h"
 #include "platform/environment.h"
 #include "platform/registry.h"
@@ -47,6 +48,14 @@ constexpr unsigned long maxFolderLength = 359;
 char servicePath[maxFolderLength + 1];
 char registryPath[maxFolderLength + 1];
 
+// Reports a folder whose path the system's code page cannot hold: it stays unknown.
+void reportLostFolder(const char *name) {
+    TextString line("Dossier hors de la page de code du systeme, ignore : ");
+    line.Append(name);
+    line.AppendChar('\n');
+    diagnosticStream().write(line.CStr());
+}
+
 // Reads the text value name of root\key. 1 with the text in value (at most maxFolderLength
 // bytes); 0 when the key or the value cannot be read.
 int readFolderValue(os::HKey root, const char *key, const char *name, char *value) {
@@ -58,6 +67,8 @@ int readFolderValue(os::HKey root, const char *key, const char *name, char *valu
     unsigned long result =
         os::regQueryValueEx(folders, name, &type, reinterpret_cast<unsigned char *>(value), &size);
     os::regCloseKey(folders);
+    if (result == os::errorNoUnicodeTranslation)
+        reportLostFolder(name);
     if (result != os::errorSuccess || (type != os::regSz && type != os::regExpandSz))
         return 0;
     value[size] = '\0';
