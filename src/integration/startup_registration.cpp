@@ -7,9 +7,12 @@
 #include "hosts/host_version.h"
 #include "integration/file_utils.h"
 #include "integration/host_profile.h"
+#include "integration/utf16_file.h"
+#include "platform/codepage.h"
 #include "registry/registry_key.h"
 #include "registry/registry_view.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -47,7 +50,26 @@ void cutLastComponent(TextString &key) {
     key.Assign(std::string(key.CStr(), cut).c_str());
 }
 
-// ZWCAD: the module on the first line of "AppAutoLoad.app" in the host's roaming folder.
+// A UTF-16 "AppAutoLoad.app" with an entry the system's code page cannot hold: the module on a
+// first line of its own unless an entry names it already, every other byte kept as it is.
+int extendUtf16List(const char *file, const std::u16string &entries, bool bigEndian, const char *modulePath) {
+    for (std::size_t start = 0; start <= entries.size();) {
+        std::size_t end = std::min(entries.find(u'\n', start), entries.size());
+        std::u16string entry = entries.substr(start, end - start);
+        if (!entry.empty() && entry.back() == u'\r')
+            entry.pop_back();
+        std::string narrow;
+        if (os::systemFromU16(entry, narrow) && samePath(narrow.c_str(), modulePath))
+            return 1;
+        start = end + 1;
+    }
+    writeUtf16FileWithFirstLine(file, os::u16FromSystem(modulePath), entries, bigEndian);
+    return 1;
+}
+
+// ZWCAD: the module on the first line of "AppAutoLoad.app" in the host's roaming folder. The file
+// is written as the program writes its files, or in its own UTF-16 form when it holds an entry
+// the system's code page cannot hold.
 int registerInAppAutoLoad(const char *productKey, const char *modulePath) {
     TextString path;
     RegistryKey key;
@@ -59,7 +81,16 @@ int registerInAppAutoLoad(const char *productKey, const char *modulePath) {
     file.Append("AppAutoLoad.app");
 
     TextString content;
-    readWholeFile(file.CStr(), content);
+    std::u16string wide;
+    bool bigEndian = false;
+    if (readUtf16File(file.CStr(), wide, bigEndian)) {
+        std::string narrow;
+        if (!os::systemFromU16(wide, narrow))
+            return extendUtf16List(file.CStr(), wide, bigEndian, modulePath);
+        content.Assign(narrow.c_str()); // every entry fits the code page: written back as usual
+    } else {
+        readWholeFile(file.CStr(), content);
+    }
     content.NormaliseLineEnds();
     for (const char *line = content.CStr(); line != nullptr;) {
         const char *end = std::strchr(line, '\n');

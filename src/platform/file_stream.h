@@ -5,7 +5,7 @@
 
 namespace os {
 
-// Opens path (code page 1252) with an fopen mode ("r", "w", "a", "r+", ... with 'b' for binary,
+// Opens path (system code page) with an fopen mode ("r", "w", "a", "r+", ... with 'b' for binary,
 // 't' accepted for text). In text mode a line feed written becomes CR LF in the file, CR LF
 // read becomes a line feed, and a Ctrl-Z byte (0x1A) ends the reading. Returns null on failure;
 // the caller closes the stream with std::fclose.

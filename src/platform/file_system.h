@@ -1,6 +1,6 @@
 // Files and folders through the operating system, shaped like the Win32 and runtime calls
 // FindFirstFileA/FindNextFileA/FindClose, DeleteFileA, _mkdir and _access.
-// Paths are code page 1252 texts; '/' and '\' both separate components.
+// Paths are texts in the system code page; '/' and '\' both separate components.
 #pragma once
 
 namespace os {

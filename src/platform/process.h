@@ -1,5 +1,5 @@
 // The running program and the programs it starts, shaped like GetModuleFileNameA,
-// GetCommandLineA and CreateProcessA. Texts are code page 1252.
+// GetCommandLineA and CreateProcessA. Texts are in the system code page.
 #pragma once
 
 namespace os {

@@ -10,8 +10,9 @@ constexpr long shellServiceMissing = static_cast<int>(0x80004001); // E_NOTIMPL:
 constexpr long shellFolderNotFound = static_cast<int>(0x80004005); // E_FAIL
 
 // Asks the service for the folder csidl of the current user (no window, no access token, the
-// folder's current path). On shellFolderFound, path holds the folder, NUL-terminated, in code page
-// 1252; a path that does not fit in size bytes is not given. On Windows the service is taken from
+// folder's current path). On shellFolderFound, path holds the folder, NUL-terminated, in the
+// system code page; a path that does not fit in size bytes, or that the code page cannot hold, is
+// not given (shellFolderNotFound). On Windows the service is taken from
 // "shell32.dll" by name the first time it is needed; the sandbox has none and answers
 // shellServiceMissing, so callers fall back to the registry.
 long shGetFolderPath(int csidl, char *path, unsigned long size);

@@ -113,11 +113,11 @@ protected:
         fs::rename(root + "/drive_c/Users/Utilisateur", root + "/drive_c/Users/" + scenario.userFolder);
     }
 
-    // Runs the program: AutoCAD 2024, Autoload, OK; waits for the launcher it starts.
-    int runAcad() {
+    // Runs the program: the host, Autoload, OK; waits for the launcher it starts.
+    int runWithAutoload(const char *host) {
         std::FILE *input = std::tmpfile();
         std::FILE *output = std::tmpfile();
-        std::fputs("host 3\nautoload on\nok\n", input);
+        std::fputs((std::string("host ") + host + "\nautoload on\nok\n").c_str(), input);
         std::rewind(input);
         os::setConsoleStreams(input, output);
         int code = runConfigurator("");
@@ -137,7 +137,7 @@ TEST_P(CodePageMachineTest, NamesAreUsedAsTheyAreOrNotAtAll) {
     const Scenario &scenario = GetParam();
     prepare(scenario);
     DiagnosticCapture diagnostics;
-    EXPECT_EQ(runAcad(), 0);
+    EXPECT_EQ(runWithAutoload("3"), 0); // AutoCAD 2024
     std::u16string registry = readUtf16(root + "/registry.reg");
 
     for (std::size_t line = 0; line != std::u16string::npos; line = registry.find(u"\r\n[", line + 1)) {
@@ -171,6 +171,32 @@ TEST_P(CodePageMachineTest, NamesAreUsedAsTheyAreOrNotAtAll) {
         EXPECT_NE(diagnostics.text().find(scenario.reported), std::string::npos) << diagnostics.text();
     else
         EXPECT_EQ(diagnostics.text().find("page de code"), std::string::npos) << diagnostics.text();
+}
+
+// ZWCAD's start-up list in UTF-16, one entry outside code page 1252: with the code page that holds
+// it, the file is written as the program writes its files (that code page, CR LF); without, it
+// stays UTF-16 with the module on a line of its own before its entries, which are kept as they are.
+TEST_P(CodePageMachineTest, AUtf16StartupListKeepsItsEntries) {
+    const Scenario &scenario = GetParam();
+    if (scenario.user != u"Utilisateur" && scenario.codePage != std::string("1250"))
+        GTEST_SKIP() << "one Western and one Central European machine suffice";
+    prepare(scenario);
+    const std::string list = root + "/drive_c/Users/" + scenario.userFolder +
+                             "/AppData/Roaming/ZWSoft/ZWCAD/2024/fr-FR/AppAutoLoad.app";
+    const std::u16string entries = u"D:\\Outils\\\u0141\u00F3d\u017A.zrx\r\nC:\\Outils\\b.zrx\r\n";
+    fs::create_directories(fs::path(list).parent_path());
+    writeUtf16(list, entries);
+    EXPECT_EQ(runWithAutoload("1"), 0); // ZWCAD 2024
+
+    std::ifstream file(list, std::ios::binary);
+    std::string written((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string module = "C:\\Program Files\\Veltra\\veltra23p-64.zrx";
+    if (scenario.codePage == std::string("1250")) {
+        EXPECT_EQ(written, module + "\r\nD:\\Outils\\\xA3\xF3" "d\x9F" ".zrx\r\nC:\\Outils\\b.zrx\r\n");
+    } else {
+        EXPECT_EQ(readUtf16(list), u"C:\\Program Files\\Veltra\\veltra23p-64.zrx\r\n" + entries);
+        EXPECT_EQ(written.substr(0, 2), "\xFF\xFE");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, CodePageMachineTest, ::testing::ValuesIn(scenarios),
