@@ -113,17 +113,35 @@ protected:
         fs::rename(root + "/drive_c/Users/Utilisateur", root + "/drive_c/Users/" + scenario.userFolder);
     }
 
-    // Runs the program: the host, Autoload, OK; waits for the launcher it starts.
-    int runWithAutoload(const char *host) {
+    // Runs the program with these commands; gives its exit code and what it printed.
+    int run(const std::string &commands, std::string &printed) {
         std::FILE *input = std::tmpfile();
         std::FILE *output = std::tmpfile();
-        std::fputs((std::string("host ") + host + "\nautoload on\nok\n").c_str(), input);
+        std::fputs(commands.c_str(), input);
         std::rewind(input);
         os::setConsoleStreams(input, output);
         int code = runConfigurator("");
         os::setConsoleStreams(nullptr, nullptr);
+        std::rewind(output);
+        printed.clear();
+        for (int c; (c = std::fgetc(output)) != EOF;)
+            printed.push_back(static_cast<char>(c));
         std::fclose(input);
         std::fclose(output);
+        return code;
+    }
+
+    // Runs the program: the host whose entry starts with label, Autoload, OK; waits for the
+    // launcher it starts.
+    int runWithAutoload(const std::string &label) {
+        std::string printed;
+        run("cancel\n", printed);
+        std::size_t entry = printed.find(". " + label);
+        if (entry == std::string::npos)
+            return -1;
+        std::size_t line = printed.rfind('\n', entry) + 1; // the entry's line: mark, number, dot
+        std::string number = printed.substr(line + 1, entry - line - 1);
+        int code = run("host " + number + "\nautoload on\nok\n", printed);
         const std::string record = root + "/drive_c/Program Files/Veltra/lanceurcad.txt";
         for (int attempt = 0; attempt < 100 && !fs::exists(record); ++attempt)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -137,7 +155,7 @@ TEST_P(CodePageMachineTest, NamesAreUsedAsTheyAreOrNotAtAll) {
     const Scenario &scenario = GetParam();
     prepare(scenario);
     DiagnosticCapture diagnostics;
-    EXPECT_EQ(runWithAutoload("3"), 0); // AutoCAD 2024
+    EXPECT_EQ(runWithAutoload("AutoCAD 2024"), 0);
     std::u16string registry = readUtf16(root + "/registry.reg");
 
     for (std::size_t line = 0; line != std::u16string::npos; line = registry.find(u"\r\n[", line + 1)) {
@@ -186,7 +204,7 @@ TEST_P(CodePageMachineTest, AUtf16StartupListKeepsItsEntries) {
     const std::u16string entries = u"D:\\Outils\\\u0141\u00F3d\u017A.zrx\r\nC:\\Outils\\b.zrx\r\n";
     fs::create_directories(fs::path(list).parent_path());
     writeUtf16(list, entries);
-    EXPECT_EQ(runWithAutoload("1"), 0); // ZWCAD 2024
+    EXPECT_EQ(runWithAutoload("ZWCAD 2024"), 0);
 
     std::ifstream file(list, std::ios::binary);
     std::string written((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
