@@ -19,34 +19,12 @@ char32_t unicodeFromCp1252(unsigned char character) {
     return character;
 }
 
-unsigned char cp1252FromUnicode(char32_t code) {
-    if (code < 0x80 || (code >= 0xA0 && code < 0x100))
-        return static_cast<unsigned char>(code);
-    for (unsigned index = 0; index < 32; ++index)
-        if (row80[index] == code)
-            return static_cast<unsigned char>(0x80 + index);
-    return '?';
-}
-
 std::u16string u16FromCp1252(std::string_view text) {
     std::u16string wide;
     wide.reserve(text.size());
     for (char character : text)
         wide.push_back(static_cast<char16_t>(unicodeFromCp1252(static_cast<unsigned char>(character))));
     return wide;
-}
-
-std::string cp1252FromU16(std::u16string_view text) {
-    std::string narrow;
-    narrow.reserve(text.size());
-    for (std::size_t index = 0; index < text.size(); ++index) {
-        char32_t unit = text[index];
-        bool highSurrogate = unit >= 0xD800 && unit < 0xDC00;
-        if (highSurrogate && index + 1 < text.size() && text[index + 1] >= 0xDC00 && text[index + 1] < 0xE000)
-            ++index; // the pair is one character, outside the code page
-        narrow.push_back(static_cast<char>(cp1252FromUnicode(unit)));
-    }
-    return narrow;
 }
 
 } // namespace os

@@ -1,4 +1,5 @@
-// Code page 1252, the program's 8-bit character set, and how its characters map to Unicode.
+// Code page 1252, the character set of the program's own French texts, and how its characters
+// map to Unicode.
 #pragma once
 
 #include <string>
@@ -10,15 +11,8 @@ namespace os {
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the control characters of the same value, as Windows does.
 char32_t unicodeFromCp1252(unsigned char character);
 
-// The code page 1252 character of a code point; '?' for a code point the code page lacks.
-unsigned char cp1252FromUnicode(char32_t code);
-
 // UTF-16 of a code page 1252 text, one unit per character (the registry keeps its names and texts
 // in UTF-16).
 std::u16string u16FromCp1252(std::string_view text);
-
-// Code page 1252 of UTF-16 units; a character the code page lacks, a surrogate pair included,
-// becomes one '?'.
-std::string cp1252FromU16(std::u16string_view text);
 
 } // namespace os

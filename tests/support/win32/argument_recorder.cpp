@@ -9,7 +9,8 @@
 std::string testProgramPath() {
     wchar_t path[1024];
     DWORD length = GetModuleFileNameW(nullptr, path, 1024);
-    return length > 0 && length < 1024 ? os::cp1252FromUtf16(path) : std::string();
+    std::string narrow;
+    return length > 0 && length < 1024 && os::systemFromUtf16(path, narrow) ? narrow : std::string();
 }
 
 bool installRecorder(const std::string &windowsPath) {
