@@ -65,7 +65,8 @@ const Scenario scenarios[] = {
      "", "", "host 1\nok\n"},
     {"stored_settings_without_settings_file", "",
      ADD_TO_REGISTRY("[HKEY_CURRENT_USER\\\\Software\\\\Corvanth\\\\1.0\\\\Systeme]\\r\\n\"ArgsAPP\"=\"X = 1\"\\r\\n"
-                     "\"ArgsCAD\"=\"/y\"\\r\\n\"Vers64\"=\"0\"\\r\\n\"Flags\"=hex(4): 0F ,00,00,00\\r\\n"),
+                     "\"ArgsCAD\"=\"/y\"\\r\\n\"Vers64\"=\"0\"\\r\\n\"Flags\"=hex(4): 0F ,00,00,00\\r\\n"
+                     "\"Bytes\"=hex:01,02,\\\\\\r\\n\\r\\n; a comment\\r\\n  03\\r\\n[-HKEY_CURRENT_USER]\\r\\n"),
      "", "", "host 2\nok\n"},
     {"catalogue_file_row_replaces_a_built_in_one", "",
      "printf 'hote\\n+\\ndisplayName = \"AutoCAD 2024 corrige\"\\n"
