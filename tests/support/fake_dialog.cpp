@@ -49,9 +49,11 @@ int runScripted(int templateId, os::DialogHandler &handler) {
     handler.OnInitDialog(*dialog);
     if (!dialog->ended)
         currentPlay(*dialog, handler);
-    ScriptedUser::Run run{templateId, dialog->GetText(), {}};
-    for (const auto &control : dialog->controls)
+    ScriptedUser::Run run{templateId, dialog->GetText(), {}, {}};
+    for (const auto &control : dialog->controls) {
         run.texts[control.first] = control.second->GetText();
+        run.visible[control.first] = control.second->IsVisible();
+    }
     runs.push_back(run);
     return dialog->ended ? dialog->result : ID_BUTTON_CANCEL;
 }

@@ -77,6 +77,7 @@ public:
         int templateId;
         std::string title;
         std::map<int, std::string> texts; // the text of each control after the run
+        std::map<int, bool> visible;
     };
     const std::vector<Run> &Runs() const;
 };

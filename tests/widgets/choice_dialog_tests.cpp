@@ -70,4 +70,24 @@ TEST_F(ChoiceDialogTest, PreselectionPicksTheEntryWithExactlyThatText) {
     EXPECT_EQ(listBox().GetCurSel(), 0);
 }
 
+// A list box that cannot take the entry "Alpha : 1".
+class RefusingListBox : public os::MemoryListBox {
+public:
+    using MemoryListBox::MemoryListBox;
+    int AddString(const char *text) override {
+        return std::string(text) == "Alpha : 1" ? -1 : MemoryListBox::AddString(text);
+    }
+};
+TEST_F(ChoiceDialogTest, AnEntryTheListBoxRefusesIsReportedAndSkipped) {
+    ChoiceDialog choice(nullptr, nullptr, nullptr, nullptr, false);
+    choice.SetItems(list, 1, -1);
+    dialog = makeFakeDialog(IDD_CHOICE);
+    dialog->Add<RefusingListBox>(IDC_CHOICE_LIST, true);
+    testing::internal::CaptureStderr();
+    choice.OnInitDialog(*dialog);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "SIMPLECHOIX : Erreur d'ajout d'element dans la liste\n");
+    EXPECT_EQ(listBox().GetCount(), 2);
+}
+
 } // namespace
