@@ -24,46 +24,72 @@ bool NameLess::operator()(const std::u16string &a, const std::u16string &b) cons
                                         [](char16_t x, char16_t y) { return foldAscii(x) < foldAscii(y); });
 }
 
+Key::~Key() {
+    // Each key taken apart hands its subkeys to this list first, so no destructor recurses.
+    std::vector<std::unique_ptr<Key>> detached = std::move(subkeys_);
+    while (!detached.empty()) {
+        std::unique_ptr<Key> key = std::move(detached.back());
+        detached.pop_back();
+        for (std::unique_ptr<Key> &subkey : key->subkeys_)
+            detached.push_back(std::move(subkey));
+        key->subkeys_.clear();
+    }
+}
+
+std::vector<std::unique_ptr<Key>>::const_iterator Key::subkeySlot(const std::u16string &name) const {
+    return std::lower_bound(subkeys_.begin(), subkeys_.end(), name,
+                            [](const std::unique_ptr<Key> &key, const std::u16string &wanted) {
+                                return NameLess()(key->name(), wanted);
+                            });
+}
+
 Key *Key::findSubkey(const std::u16string &name) const {
-    auto it = subkeys_.find(name);
-    return it == subkeys_.end() ? nullptr : it->second.get();
+    auto slot = subkeySlot(name);
+    return slot != subkeys_.end() && sameName((*slot)->name(), name) ? slot->get() : nullptr;
 }
 
 Key &Key::makeSubkey(const std::u16string &name) {
-    auto &slot = subkeys_[name];
-    if (!slot)
-        slot = std::make_unique<Key>(name);
-    return *slot;
+    auto slot = subkeySlot(name);
+    if (slot != subkeys_.end() && sameName((*slot)->name(), name))
+        return **slot;
+    return **subkeys_.insert(slot, std::make_unique<Key>(name));
 }
 
 bool Key::removeSubkey(const std::u16string &name) {
-    return subkeys_.erase(name) != 0;
+    auto slot = subkeySlot(name);
+    if (slot == subkeys_.end() || !sameName((*slot)->name(), name))
+        return false;
+    subkeys_.erase(slot);
+    return true;
 }
 
 const Value *Key::findValue(const std::u16string &name) const {
-    for (const Value &value : values_)
-        if (sameName(value.name, name))
-            return &value;
-    return nullptr;
+    auto entry = valueIndex_.find(name);
+    return entry == valueIndex_.end() ? nullptr : &values_[entry->second];
 }
 
 void Key::setValue(Value value) {
-    for (Value &old : values_) {
-        if (sameName(old.name, value.name)) {
-            old.type = value.type;
-            old.data = std::move(value.data);
-            return;
-        }
+    auto entry = valueIndex_.find(value.name);
+    if (entry != valueIndex_.end()) {
+        Value &old = values_[entry->second];
+        old.type = value.type;
+        old.data = std::move(value.data);
+        return;
     }
+    valueIndex_.emplace(value.name, values_.size());
     values_.push_back(std::move(value));
 }
 
 bool Key::removeValue(const std::u16string &name) {
-    auto it = std::find_if(values_.begin(), values_.end(),
-                           [&](const Value &value) { return sameName(value.name, name); });
-    if (it == values_.end())
+    auto entry = valueIndex_.find(name);
+    if (entry == valueIndex_.end())
         return false;
-    values_.erase(it);
+    std::size_t removed = entry->second;
+    valueIndex_.erase(entry);
+    values_.erase(values_.begin() + static_cast<std::ptrdiff_t>(removed));
+    for (auto &other : valueIndex_)
+        if (other.second > removed)
+            --other.second;
     return true;
 }
 

@@ -13,6 +13,11 @@ namespace regtree {
 using Bytes = std::vector<unsigned char>;
 using Path = std::vector<std::u16string>; // hive name first
 
+// What Windows allows: keys at most this many levels below a hive, names of at most this many
+// characters.
+constexpr std::size_t maxKeyDepth = 512;
+constexpr std::size_t maxKeyNameLength = 255;
+
 // Registry names compare without regard to ASCII letter case.
 bool sameName(const std::u16string &a, const std::u16string &b);
 struct NameLess {
@@ -26,13 +31,18 @@ struct Value {
     Bytes data;
 };
 
+// A key owns its subkeys, kept sorted by name so that enumeration by index is direct, and its
+// values in creation order with an index by name; any depth is taken apart without recursion.
 class Key {
 public:
     explicit Key(std::u16string name = {}) : name_(std::move(name)) {}
+    ~Key();
+    Key(Key &&) noexcept = default;
+    Key &operator=(Key &&) noexcept = default;
 
     const std::u16string &name() const { return name_; }
     const std::vector<Value> &values() const { return values_; }
-    const std::map<std::u16string, std::unique_ptr<Key>, NameLess> &subkeys() const { return subkeys_; }
+    const std::vector<std::unique_ptr<Key>> &subkeys() const { return subkeys_; }
 
     Key *findSubkey(const std::u16string &name) const;
     Key &makeSubkey(const std::u16string &name); // keeps the case of the first creation
@@ -48,9 +58,13 @@ public:
     bool remove(const Path &path); // the key with everything below it
 
 private:
+    // The position where a subkey of that name is or would be inserted.
+    std::vector<std::unique_ptr<Key>>::const_iterator subkeySlot(const std::u16string &name) const;
+
     std::u16string name_;
     std::vector<Value> values_;
-    std::map<std::u16string, std::unique_ptr<Key>, NameLess> subkeys_;
+    std::map<std::u16string, std::size_t, NameLess> valueIndex_; // name -> position in values_
+    std::vector<std::unique_ptr<Key>> subkeys_;
 };
 
 // The long hive name for a root name given in any case, long or short ("HKLM"); empty if none.

@@ -8,7 +8,6 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <iterator>
 #include <set>
 
 struct os::RegistryKeyObject {
@@ -24,7 +23,6 @@ namespace {
 
 constexpr std::uint32_t viewBits = keyWow64_32Key | keyWow64_64Key;
 constexpr std::uint32_t writeBits = 0x0006; // set value, create subkey
-constexpr std::size_t longestKeyName = 255;
 
 std::set<HKey> &liveHandles() {
     static auto *handles = new std::set<HKey>; // outlives the static objects that close keys at exit
@@ -89,11 +87,12 @@ RegistryKeyObject childOf(const RegistryKeyObject &parent, const char *subKey, s
     return child;
 }
 
+// Within what Windows allows, so that the registry file reads back whole.
 bool namesFit(const regtree::Path &path) {
     for (const std::u16string &name : path)
-        if (name.size() > longestKeyName)
+        if (name.size() > regtree::maxKeyNameLength)
             return false;
-    return true;
+    return path.size() <= regtree::maxKeyDepth + 1;
 }
 
 // The tree key of a handle: a hive always exists, even before it holds anything.
@@ -181,8 +180,8 @@ unsigned long regQueryInfoKey(HKey key, std::uint32_t *subkeyCount, std::uint32_
     unsigned long result = readKey(key, found);
     if (found != nullptr) {
         counts[0] = static_cast<std::uint32_t>(found->subkeys().size());
-        for (const auto &entry : found->subkeys())
-            counts[1] = std::max(counts[1], static_cast<std::uint32_t>(entry.second->name().size()));
+        for (const auto &subkey : found->subkeys())
+            counts[1] = std::max(counts[1], static_cast<std::uint32_t>(subkey->name().size()));
         counts[2] = static_cast<std::uint32_t>(found->values().size());
         for (const regtree::Value &value : found->values()) {
             counts[3] = std::max(counts[3], static_cast<std::uint32_t>(value.name.size()));
@@ -218,9 +217,8 @@ unsigned long regEnumKeyEx(HKey key, std::uint32_t index, char *name, std::uint3
         return result;
     if (index >= found->subkeys().size())
         return errorNoMoreItems;
-    auto entry = std::next(found->subkeys().begin(), index);
     bool exact = true;
-    unsigned long result = copyNameOut(entry->second->name(), name, nameLength, exact);
+    unsigned long result = copyNameOut(found->subkeys()[index]->name(), name, nameLength, exact);
     return result == errorSuccess ? exactOrLost(exact) : result;
 }
 
