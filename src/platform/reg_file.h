@@ -10,12 +10,15 @@ namespace regfile {
 
 // Applies a registry file (its raw bytes) to `root`, whose subkeys are the hives: keys are created,
 // values set, "[-KEY]" and "name"=- delete. Reads version 5 in UTF-16LE (with its byte-order mark)
-// or UTF-8 (else code page 1252, as an ANSI export), and REGEDIT4 in code page 1252. A line that does not parse is skipped with one line on
-// the standard error stream naming `source` and the line, and counted in `skippedLines` when
-// given; the rest is kept. Empty content is an empty registry. False, with `root` untouched, when
-// the content is no registry file at all.
+// or UTF-8, and REGEDIT4 in code page 1252. A line that does not parse, or names a key deeper or
+// longer than Windows allows, is skipped with one line on the standard error stream naming
+// `source` and the line; a line of an 8-bit version 5 file that is not UTF-8 is read as code page
+// 1252 (one line on the standard error stream says how many). Both are counted in
+// `doubtfulLines` when given: the file then holds what will not be written back as it was. The
+// rest is kept. Empty content is an empty registry. False, with `root` untouched, when the
+// content is no registry file at all.
 bool readRegFile(const std::string &content, regtree::Key &root, const std::string &source,
-                 std::size_t *skippedLines = nullptr);
+                 std::size_t *doubtfulLines = nullptr);
 
 // The whole registry below `root` as a version 5 file: UTF-16LE with its mark, CR LF line ends,
 // every key below the hives (a hive only when it holds values), subkeys in sorted order.

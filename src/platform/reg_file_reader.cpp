@@ -71,8 +71,9 @@ Bytes utf16Bytes(const std::u16string &text) {
     return bytes;
 }
 
-// A quoted text starting at text[pos] (the opening quote); pos ends after the closing quote.
-bool readQuoted(std::u16string_view text, std::size_t &pos, std::u16string &out) {
+// A quoted name or string data (`inData`) starting at text[pos] (the opening quote); pos ends
+// after the closing quote. A backslash that starts no escape is kept as it is.
+bool readQuoted(std::u16string_view text, std::size_t &pos, std::u16string &out, bool inData) {
     if (pos >= text.size() || text[pos] != u'"')
         return false;
     for (++pos; pos < text.size(); ++pos) {
@@ -83,7 +84,7 @@ bool readQuoted(std::u16string_view text, std::size_t &pos, std::u16string &out)
         }
         if (c == u'\\' && pos + 1 < text.size()) {
             char16_t next = text[++pos];
-            if (const Escape *escape = findEscape(&Escape::letter, next)) {
+            if (const Escape *escape = findEscape(&Escape::letter, next, inData)) {
                 out += escape->character;
             } else {
                 out += u'\\';
@@ -167,17 +168,21 @@ private:
         std::cerr << "Ligne " << lineNumber_ << " ignoree dans le fichier de registre " << source_ << "\n";
     }
 
+    // The hive and key names of a key line; invalid beyond what Windows allows (the hive is
+    // not one of the levels).
     regtree::Path pathOf(std::u16string_view text, bool &valid) {
         regtree::Path path;
+        valid = true;
         std::size_t start = 0;
-        for (std::size_t i = 0; i <= text.size(); ++i) {
+        for (std::size_t i = 0; i <= text.size() && valid; ++i) {
             if (i == text.size() || text[i] == u'\\') {
                 if (i > start)
                     path.emplace_back(text.substr(start, i - start));
+                valid = i - start <= regtree::maxKeyNameLength && path.size() <= regtree::maxKeyDepth + 1;
                 start = i + 1;
             }
         }
-        valid = !path.empty() && !(path[0] = regtree::hiveName(path[0])).empty();
+        valid = valid && !path.empty() && !(path[0] = regtree::hiveName(path[0])).empty();
         return path;
     }
 
@@ -210,7 +215,7 @@ private:
         std::u16string name;
         if (text.front() == u'@')
             ++pos;
-        else if (!readQuoted(text, pos, name))
+        else if (!readQuoted(text, pos, name, false))
             return reject();
         std::u16string_view rest = trimmed(text.substr(pos));
         if (rest.empty() || rest.front() != u'=')
@@ -231,7 +236,7 @@ private:
         if (!data.empty() && data.front() == u'"') {
             std::size_t pos = 0;
             std::u16string text;
-            if (!readQuoted(data, pos, text) || !onlyCommentLeft(data.substr(pos)))
+            if (!readQuoted(data, pos, text, true) || !onlyCommentLeft(data.substr(pos)))
                 return false;
             value.type = 1;
             value.data = utf16Bytes(text + u'\0');
@@ -299,9 +304,9 @@ private:
         key_->setValue(std::move(pending_));
     }
 
-    // REGEDIT4 files hold expandable and multi-strings as 8-bit text: store them as UTF-16.
+    // REGEDIT4 files hold the text types in hex form as 8-bit text: store them as UTF-16.
     void completeHex(Value &value) const {
-        if (unicode_ || (value.type != 2 && value.type != 7))
+        if (unicode_ || (value.type != 1 && value.type != 2 && value.type != 7))
             return;
         value.data = utf16Bytes(os::u16FromCp1252(std::string(value.data.begin(), value.data.end())));
     }
@@ -316,9 +321,10 @@ private:
     std::size_t skipped_ = 0;
 };
 
-// Hand-written files may be UTF-8. False, at the first malformed sequence, when the text is not.
-bool u16FromUtf8(const std::string &text, std::u16string &out) {
-    out.clear();
+// Appends the UTF-16 of a UTF-8 text to `out`; false, with `out` as it was, at the first
+// malformed sequence.
+bool appendUtf8(std::string_view text, std::u16string &out) {
+    std::size_t kept = out.size();
     for (std::size_t pos = 0; pos < text.size();) {
         unsigned char lead = static_cast<unsigned char>(text[pos++]);
         int extra = lead < 0x80                   ? 0
@@ -326,17 +332,19 @@ bool u16FromUtf8(const std::string &text, std::u16string &out) {
                     : lead >= 0xE0 && lead < 0xF0 ? 2
                     : lead >= 0xF0 && lead < 0xF5 ? 3
                                                   : -1;
-        if (extra < 0)
-            return false;
-        char32_t code = extra == 0 ? lead : lead & (0x3F >> extra);
+        char32_t code = extra <= 0 ? lead : lead & (0x3F >> extra);
         for (int i = 0; i < extra; ++i, ++pos) {
-            if (pos >= text.size() || (static_cast<unsigned char>(text[pos]) & 0xC0) != 0x80)
-                return false;
+            if (pos >= text.size() || (static_cast<unsigned char>(text[pos]) & 0xC0) != 0x80) {
+                extra = -1;
+                break;
+            }
             code = code << 6 | (static_cast<unsigned char>(text[pos]) & 0x3F);
         }
         bool overlong = (extra == 2 && code < 0x800) || (extra == 3 && code < 0x10000);
-        if (overlong || code > 0x10FFFF || (code >= 0xD800 && code < 0xE000))
+        if (extra < 0 || overlong || code > 0x10FFFF || (code >= 0xD800 && code < 0xE000)) {
+            out.resize(kept);
             return false;
+        }
         if (code >= 0x10000) {
             out += char16_t(0xD800 + ((code - 0x10000) >> 10));
             out += char16_t(0xDC00 + ((code - 0x10000) & 0x3FF));
@@ -345,6 +353,28 @@ bool u16FromUtf8(const std::string &text, std::u16string &out) {
         }
     }
     return true;
+}
+
+// The text of an 8-bit file, decided line by line: a REGEDIT4 file is code page 1252; any other
+// is UTF-8, and a line that is not (a stray byte, an export saved in the ANSI code page) is read
+// as code page 1252, a guess that `guessed` counts and `firstGuessed` locates.
+std::u16string decode8Bit(std::string_view body, bool regedit4, std::size_t &guessed, std::size_t &firstGuessed) {
+    std::u16string text;
+    text.reserve(body.size());
+    std::size_t number = 0;
+    for (std::size_t start = 0; start <= body.size(); ++number) {
+        std::size_t end = std::min(body.find('\n', start), body.size());
+        std::string_view line = body.substr(start, end - start);
+        if (regedit4 || !appendUtf8(line, text)) {
+            text += os::u16FromCp1252(line);
+            if (!regedit4 && guessed++ == 0)
+                firstGuessed = number + 1;
+        }
+        if (end < body.size())
+            text += u'\n';
+        start = end + 1;
+    }
+    return text;
 }
 
 std::u16string decodeUtf16(const std::string &content) {
@@ -357,25 +387,25 @@ std::u16string decodeUtf16(const std::string &content) {
 
 } // namespace
 
-bool readRegFile(const std::string &content, Key &root, const std::string &source, std::size_t *skippedLines) {
-    if (skippedLines != nullptr)
-        *skippedLines = 0;
+bool readRegFile(const std::string &content, Key &root, const std::string &source, std::size_t *doubtfulLines) {
+    if (doubtfulLines != nullptr)
+        *doubtfulLines = 0;
     if (content.empty())
         return true;
     bool wide = content.compare(0, 2, "\xFF\xFE") == 0;
     std::u16string text;
+    std::size_t guessed = 0, firstGuessed = 0;
     if (wide) {
         text = decodeUtf16(content);
     } else {
         bool utf8Mark = content.compare(0, 3, "\xEF\xBB\xBF") == 0;
-        std::string body = utf8Mark ? content.substr(3) : content;
-        std::string firstLine = body.substr(0, body.find('\n'));
+        std::string_view body(content);
+        if (utf8Mark)
+            body.remove_prefix(3);
+        std::string_view firstLine = body.substr(0, body.find('\n'));
         bool regedit4 =
-            std::u16string(trimmed(os::u16FromCp1252(firstLine))).find(regedit4Header) == 0 && !utf8Mark;
-        // A version 5 file that is not UTF-8 was saved in the ANSI code page: read as such, its
-        // accented letters are kept rather than lost.
-        if (regedit4 || !u16FromUtf8(body, text))
-            text = os::u16FromCp1252(body);
+            !utf8Mark && std::u16string(trimmed(os::u16FromCp1252(firstLine))).find(regedit4Header) == 0;
+        text = decode8Bit(body, regedit4, guessed, firstGuessed);
     }
 
     Parser parser(root, source);
@@ -396,8 +426,11 @@ bool readRegFile(const std::string &content, Key &root, const std::string &sourc
         start = end + 1;
     }
     parser.finish();
-    if (skippedLines != nullptr)
-        *skippedLines = parser.skippedLines();
+    if (guessed > 0)
+        std::cerr << guessed << " ligne(s) hors UTF-8 lue(s) en code page 1252, la premiere ligne " << firstGuessed
+                  << ", dans le fichier de registre " << source << "\n";
+    if (doubtfulLines != nullptr)
+        *doubtfulLines = parser.skippedLines() + guessed;
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/reg_file_escapes.h"
 
 #include <cstdio>
+#include <vector>
 
 namespace regfile {
 
@@ -19,10 +20,11 @@ std::u16string ascii(const char *text) {
     return std::u16string(text, text + std::char_traits<char>::length(text));
 }
 
-std::u16string escaped(const std::u16string &text) {
+// A name or string data (`inData`) with its backslash escapes, ready to be quoted.
+std::u16string escaped(const std::u16string &text, bool inData) {
     std::u16string out;
     for (char16_t c : text) {
-        if (const Escape *escape = findEscape(&Escape::character, c)) {
+        if (const Escape *escape = findEscape(&Escape::character, c, inData)) {
             out += u'\\';
             out += escape->letter;
         } else {
@@ -75,11 +77,11 @@ std::u16string hexData(const Value &value, std::size_t lineLength) {
 }
 
 std::u16string valueLine(const Value &value) {
-    std::u16string line = value.name.empty() ? u"@=" : u"\"" + escaped(value.name) + u"\"=";
+    std::u16string line = value.name.empty() ? u"@=" : u"\"" + escaped(value.name, false) + u"\"=";
     if (isPlainString(value)) {
         std::u16string text = unitsOf(value.data);
         text.pop_back();
-        line += u"\"" + escaped(text) + u"\"";
+        line += u"\"" + escaped(text, true) + u"\"";
     } else if (value.type == 4 && value.data.size() == 4) {
         char buffer[16];
         unsigned number =
@@ -92,14 +94,37 @@ std::u16string valueLine(const Value &value) {
     return line + u"\r\n";
 }
 
-void writeKey(const Key &key, const std::u16string &path, bool isHive, std::u16string &out) {
-    if (!isHive || !key.values().empty()) {
-        out += u"\r\n[" + path + u"]\r\n";
-        for (const Value &value : key.values())
-            out += valueLine(value);
+void writeKeyLines(const Key &key, const std::u16string &path, std::u16string &out) {
+    out += u"\r\n[" + path + u"]\r\n";
+    for (const Value &value : key.values())
+        out += valueLine(value);
+}
+
+// A hive and every key below it, parents first, without recursion: `path` grows by one name on
+// the way down and is cut back on the way up.
+void writeHive(const Key &hive, std::u16string &out) {
+    struct Level {
+        const Key *key;
+        std::size_t pathLength;
+        std::size_t nextSubkey;
+    };
+    std::u16string path = hive.name();
+    if (!hive.values().empty())
+        writeKeyLines(hive, path, out);
+    std::vector<Level> levels{{&hive, path.size(), 0}};
+    while (!levels.empty()) {
+        Level &level = levels.back();
+        if (level.nextSubkey == level.key->subkeys().size()) {
+            levels.pop_back();
+            continue;
+        }
+        const Key &subkey = *level.key->subkeys()[level.nextSubkey++];
+        path.resize(level.pathLength);
+        path += u'\\';
+        path += subkey.name();
+        writeKeyLines(subkey, path, out);
+        levels.push_back({&subkey, path.size(), 0});
     }
-    for (const auto &entry : key.subkeys())
-        writeKey(*entry.second, path + u"\\" + entry.second->name(), false, out);
 }
 
 } // namespace
@@ -107,7 +132,7 @@ void writeKey(const Key &key, const std::u16string &path, bool isHive, std::u16s
 std::string writeRegFile(const Key &root) {
     std::u16string text = u"Windows Registry Editor Version 5.00\r\n";
     for (const auto &hive : root.subkeys())
-        writeKey(*hive.second, hive.second->name(), true, text);
+        writeHive(*hive, text);
     text += u"\r\n";
 
     std::string bytes = "\xFF\xFE";
