@@ -16,7 +16,8 @@ std::FILE *openFile(const char *path, const char *mode) {
     for (const char *flag = mode; *flag != '\0'; ++flag)
         if (*flag != 'b' && *flag != 't')
             hostMode.push_back(*flag);
-    std::FILE *raw = std::fopen(hostPath(path).c_str(), hostMode.c_str());
+    bool writing = hostMode.find_first_of("wa+") != std::string::npos;
+    std::FILE *raw = std::fopen((writing ? hostPathForWriting(path) : hostPath(path)).c_str(), hostMode.c_str());
     if (raw == nullptr || std::strchr(mode, 'b') != nullptr)
         return raw;
     return openTextStream(raw, hostMode.c_str());

@@ -140,13 +140,13 @@ void findClose(FindHandle search) {
 }
 
 bool deleteFile(const char *path) {
-    std::string hostFile = hostPath(path);
+    std::string hostFile = hostPathForWriting(path);
     struct stat status;
     return lstat(hostFile.c_str(), &status) == 0 && !S_ISDIR(status.st_mode) && unlink(hostFile.c_str()) == 0;
 }
 
 int makeDirectory(const char *path) {
-    return mkdir(hostPath(path).c_str(), 0777) == 0 ? 0 : -1;
+    return mkdir(hostPathForWriting(path).c_str(), 0777) == 0 ? 0 : -1;
 }
 
 int access(const char *path, int mode) {

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <dirent.h>
 #include <sys/stat.h>
+#include <vector>
 
 namespace os {
 
@@ -64,6 +65,25 @@ void appendComponent(std::string &path, const std::string &name, bool &found) {
     path = found ? joined(path, match) : written;
 }
 
+// The absolute path that `path` leads to, symbolic links followed in the part that exists; empty
+// when a link there cannot be followed (it dangles: writing would create its target).
+std::string realExistingPart(const std::string &path) {
+    std::string existing = path;
+    std::string rest;
+    for (;;) {
+        if (char *real = realpath(existing.c_str(), nullptr)) {
+            std::string resolved = real + rest;
+            std::free(real);
+            return resolved;
+        }
+        std::size_t slash = existing.find_last_of('/');
+        if (exists(existing) || slash == std::string::npos || slash == 0)
+            return std::string();
+        rest = existing.substr(slash) + rest;
+        existing.resize(slash);
+    }
+}
+
 } // namespace
 
 std::string hostPath(const char *windowsPath) {
@@ -71,27 +91,57 @@ std::string hostPath(const char *windowsPath) {
     std::string resolved;
     std::size_t at = 0;
     bool found = true;
-    if (hasDriveLetter(path)) {
+    bool drive = hasDriveLetter(path);
+    if (drive) {
         resolved = sandboxRoot();
-        std::string drive = "drive_";
-        drive.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(path[0]))));
-        appendComponent(resolved, drive, found);
+        std::string folder = "drive_";
+        folder.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(path[0]))));
+        appendComponent(resolved, folder, found);
         resolved.push_back('/');
         at = 2;
     } else if (!path.empty() && isSeparator(path[0])) {
         resolved = "/";
     }
+    // On a drive, "." and ".." are resolved as text, as Windows does: ".." takes back the last
+    // component and never climbs above the drive's root.
+    struct Level {
+        std::size_t length;
+        bool found;
+    };
+    std::vector<Level> levels;
     while (at < path.size()) {
         std::size_t end = at;
         while (end < path.size() && !isSeparator(path[end]))
             ++end;
-        if (end > at)
-            appendComponent(resolved, path.substr(at, end - at), found);
+        std::string name = path.substr(at, end - at);
         at = end + 1;
+        if (name.empty() || (drive && name == "."))
+            continue;
+        if (drive && name == "..") {
+            if (!levels.empty()) {
+                resolved.resize(levels.back().length);
+                found = levels.back().found;
+                levels.pop_back();
+            }
+            continue;
+        }
+        levels.push_back({resolved.size(), found});
+        appendComponent(resolved, name, found);
     }
     if (!path.empty() && isSeparator(path.back()) && !resolved.empty() && resolved.back() != '/')
         resolved.push_back('/');
     return resolved;
+}
+
+std::string hostPathForWriting(const char *windowsPath) {
+    std::string path = hostPath(windowsPath);
+    if (!hasDriveLetter(windowsPath == nullptr ? "" : windowsPath))
+        return path; // a host path names the host's own file
+    std::string real = realExistingPart(path);
+    std::string root = realExistingPart(sandboxRoot());
+    bool inside = !real.empty() && !root.empty() && real.compare(0, root.size(), root) == 0 &&
+                  (real.size() == root.size() || real[root.size()] == '/');
+    return inside ? path : std::string();
 }
 
 std::string windowsPath(const std::string &hostPath) {

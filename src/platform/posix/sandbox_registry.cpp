@@ -2,6 +2,7 @@
 #include "platform/posix/sandbox_registry.h"
 
 #include "platform/posix/sandbox_root.h"
+#include "platform/posix/termination_signals.h"
 #include "platform/reg_file.h"
 
 #include <cerrno>
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <iostream>
+#include <iterator>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,13 +49,24 @@ bool writeAll(int fd, const std::string &bytes) {
     return true;
 }
 
-// Writes bytes to a temporary file beside `path`, then renames it over `path`.
+// The file a path names: the target of a symbolic link (links followed), else the path itself.
+std::string linkTarget(const std::string &path) {
+    char *real = realpath(path.c_str(), nullptr);
+    std::string target = real != nullptr ? real : path;
+    std::free(real);
+    return target;
+}
+
+// Writes bytes to a temporary file beside `path`, then renames it over `path`, whose mode the new
+// file keeps (a customer's file that only its owner may read stays so).
 bool replaceAtomically(const std::string &path, const std::string &bytes) {
     std::string temporary = path + ".tmp" + std::to_string(getpid());
     int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
-    bool written = writeAll(fd, bytes) && fsync(fd) == 0;
+    struct stat old;
+    bool written = (stat(path.c_str(), &old) != 0 || fchmod(fd, old.st_mode & 07777) == 0) &&
+                   writeAll(fd, bytes) && fsync(fd) == 0;
     written = close(fd) == 0 && written;
     if (written && rename(temporary.c_str(), path.c_str()) == 0)
         return true;
@@ -75,12 +88,17 @@ void saveAtExit() {
     SandboxRegistry::instance().save();
 }
 
+void saveWhenSignalled() {
+    SandboxRegistry::instance().saveBeforeTermination();
+}
+
 } // namespace
 
 SandboxRegistry &SandboxRegistry::instance() {
     // Never destroyed: keys closed by static objects at exit still find it.
     static SandboxRegistry *registry = [] {
         std::atexit(saveAtExit);
+        os::runBeforeTerminationSignals(saveWhenSignalled);
         return new SandboxRegistry;
     }();
     return *registry;
@@ -107,8 +125,8 @@ SandboxRegistry::FileStamp SandboxRegistry::stampOfFile() const {
     return stamp;
 }
 
-bool SandboxRegistry::load(regtree::Key &into, std::size_t *skippedLines) const {
-    std::FILE *file = std::fopen(filePath().c_str(), "rb");
+bool SandboxRegistry::load(const std::string &path, regtree::Key &into, std::size_t *doubtfulLines) {
+    std::FILE *file = std::fopen(path.c_str(), "rb");
     if (file == nullptr)
         return errno == ENOENT;
     std::string content;
@@ -117,13 +135,13 @@ bool SandboxRegistry::load(regtree::Key &into, std::size_t *skippedLines) const 
         content.append(block, count);
     bool readable = !std::ferror(file);
     std::fclose(file);
-    return readable && regfile::readRegFile(content, into, filePath(), skippedLines);
+    return readable && regfile::readRegFile(content, into, path, doubtfulLines);
 }
 
 void SandboxRegistry::reload() {
     regtree::Key fresh;
     stamp_ = stampOfFile();
-    if (!load(fresh))
+    if (!load(filePath(), fresh))
         std::cerr << "Fichier de registre illisible, il ne sera pas remplace : " << filePath() << "\n";
     for (const Change &change : pending_)
         apply(change, fresh);
@@ -131,12 +149,18 @@ void SandboxRegistry::reload() {
 }
 
 void SandboxRegistry::refresh() {
+    std::lock_guard<std::recursive_mutex> hold(mutex_);
     std::string root = sandboxRoot();
     if (root != root_) {
-        if (!root_.empty() && access(root_.c_str(), F_OK) == 0) // a removed machine keeps nothing
-            save();
+        if (!root_.empty() && access(root_.c_str(), F_OK) == 0 && !save()) // a removed machine keeps nothing
+            leftUnsaved_[root_] = std::move(pending_);
         pending_.clear();
         root_ = root;
+        auto left = leftUnsaved_.find(root_);
+        if (left != leftUnsaved_.end()) {
+            pending_ = std::move(left->second);
+            leftUnsaved_.erase(left);
+        }
         reload();
     } else if (stampOfFile() != stamp_) {
         reload();
@@ -162,6 +186,7 @@ void SandboxRegistry::apply(const Change &change, regtree::Key &tree) {
 }
 
 void SandboxRegistry::record(Change change) {
+    std::lock_guard<std::recursive_mutex> hold(mutex_);
     apply(change, tree_);
     pending_.push_back(std::move(change));
 }
@@ -175,6 +200,7 @@ void SandboxRegistry::setValue(const regtree::Path &path, regtree::Value value) 
 }
 
 bool SandboxRegistry::removeValue(const regtree::Path &path, const std::u16string &name) {
+    std::lock_guard<std::recursive_mutex> hold(mutex_);
     regtree::Key *key = tree_.find(path);
     if (key == nullptr || key->findValue(name) == nullptr)
         return false;
@@ -183,35 +209,61 @@ bool SandboxRegistry::removeValue(const regtree::Path &path, const std::u16strin
 }
 
 bool SandboxRegistry::removeKey(const regtree::Path &path) {
+    std::lock_guard<std::recursive_mutex> hold(mutex_);
     if (tree_.find(path) == nullptr)
         return false;
     record({Change::Kind::removeKey, path, {}});
     return true;
 }
 
-bool SandboxRegistry::save() {
-    if (pending_.empty() || root_.empty())
-        return true;
-    FileLock lock(filePath() + ".lock");
-    regtree::Key latest;
-    std::size_t skippedLines = 0;
-    if (!lock.held() || !load(latest, &skippedLines)) {
-        std::cerr << "Registre non enregistre : fichier illisible ou verrou impossible (" << filePath()
-                  << ")\n";
+bool SandboxRegistry::writeChanges(const std::string &root, const std::vector<Change> &changes,
+                                   regtree::Key &latest) {
+    std::string file = root + "/registry.reg";
+    FileLock lock(file + ".lock");
+    std::size_t doubtfulLines = 0;
+    if (!lock.held() || !load(file, latest, &doubtfulLines)) {
+        std::cerr << "Registre non enregistre : fichier illisible ou verrou impossible (" << file << ")\n";
         return false;
     }
-    if (skippedLines > 0 && !keepCopy(filePath(), filePath() + ".bak")) {
-        std::cerr << "Registre non enregistre : copie impossible de " << filePath() << "\n";
+    std::string target = linkTarget(file);
+    if (doubtfulLines > 0 && !keepCopy(target, file + ".bak")) {
+        std::cerr << "Registre non enregistre : copie impossible de " << file << "\n";
         return false;
     }
-    for (const Change &change : pending_)
+    for (const Change &change : changes)
         apply(change, latest);
-    if (!replaceAtomically(filePath(), regfile::writeRegFile(latest))) {
-        std::cerr << "Registre non enregistre : ecriture impossible (" << filePath() << ")\n";
+    if (!replaceAtomically(target, regfile::writeRegFile(latest))) {
+        std::cerr << "Registre non enregistre : ecriture impossible (" << file << ")\n";
         return false;
     }
-    pending_.clear();
-    tree_ = std::move(latest);
-    stamp_ = stampOfFile();
     return true;
+}
+
+bool SandboxRegistry::writePending(regtree::Key &latest) {
+    for (auto machine = leftUnsaved_.begin(); machine != leftUnsaved_.end();) {
+        regtree::Key other;
+        bool removed = access(machine->first.c_str(), F_OK) != 0; // a removed machine keeps nothing
+        machine = removed || writeChanges(machine->first, machine->second, other) ? leftUnsaved_.erase(machine)
+                                                                                  : std::next(machine);
+    }
+    return pending_.empty() || root_.empty() || writeChanges(root_, pending_, latest);
+}
+
+bool SandboxRegistry::save() {
+    std::lock_guard<std::recursive_mutex> hold(mutex_);
+    regtree::Key latest;
+    if (!writePending(latest))
+        return false;
+    if (!pending_.empty()) {
+        pending_.clear();
+        tree_ = std::move(latest);
+        stamp_ = stampOfFile();
+    }
+    return true;
+}
+
+void SandboxRegistry::saveBeforeTermination() {
+    std::lock_guard<std::recursive_mutex> hold(mutex_);
+    regtree::Key latest;
+    writePending(latest); // the process ends now: the program may still be reading the tree
 }

@@ -4,6 +4,8 @@
 
 #include "platform/reg_tree.h"
 
+#include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -13,7 +15,8 @@ public:
     static SandboxRegistry &instance();
 
     // Follows the sandbox folder (a changed VELTRA_ROOT saves the old machine and loads the new
-    // one) and the registry file (reloaded when another process replaced it).
+    // one; changes the old machine could not save are kept for a later save) and the registry
+    // file (reloaded when another process replaced it).
     void refresh();
 
     regtree::Key &tree() { return tree_; }
@@ -25,10 +28,16 @@ public:
     bool removeKey(const regtree::Path &path);
 
     // Writes the changes not yet saved: under the lock, re-reads the file, replays them, writes a
-    // temporary file beside it and renames it over. A file with lines that could not be read is
-    // first kept as registry.reg.bak, since the lines are not written back. False (with a
+    // temporary file beside it and renames it over. A file with lines that could not be read as
+    // they are is first kept as registry.reg.bak, since those lines are not written back as they were. False (with a
     // diagnostic) when the file cannot be read, kept or written; the changes then stay in memory.
+    // The file keeps its mode, and a file that is a symbolic link is written through to its target.
+    // Changes left over from a machine used before are saved too.
     bool save();
+
+    // What a termination signal does before the process ends: saves every change not yet saved,
+    // from another thread than the program's, leaving the tree the program reads as it is.
+    void saveBeforeTermination();
 
 private:
     struct Change {
@@ -45,14 +54,21 @@ private:
     SandboxRegistry() = default;
     std::string filePath() const;
     FileStamp stampOfFile() const;
-    // Reads the file into `into`; a missing file is an empty registry. False when unreadable.
-    bool load(regtree::Key &into, std::size_t *skippedLines = nullptr) const;
+    // Reads a registry file into `into`; a missing file is an empty registry. False when unreadable.
+    static bool load(const std::string &file, regtree::Key &into, std::size_t *doubtfulLines = nullptr);
+    // Replays `changes` on the latest content of the machine's file (into `latest`) and writes it.
+    static bool writeChanges(const std::string &root, const std::vector<Change> &changes, regtree::Key &latest);
+    // Writes the changes of the machines left before, then this one's into `latest`; true when
+    // this machine's changes are written (or there are none).
+    bool writePending(regtree::Key &latest);
     void reload();
     static void apply(const Change &change, regtree::Key &tree);
     void record(Change change);
 
+    std::recursive_mutex mutex_; // the program's thread against the one a termination signal wakes
     std::string root_;
     regtree::Key tree_;
     std::vector<Change> pending_;
+    std::map<std::string, std::vector<Change>> leftUnsaved_; // by sandbox folder
     FileStamp stamp_;
 };
