@@ -63,33 +63,51 @@ bool Key::removeSubkey(const std::u16string &name) {
     return true;
 }
 
-const Value *Key::findValue(const std::u16string &name) const {
+// A key with a few values is searched directly: an index would cost more than it saves.
+constexpr std::size_t valuesBeforeIndex = 16;
+
+std::size_t Key::valuePosition(const std::u16string &name) const {
+    if (valueIndex_.empty()) {
+        for (std::size_t position = 0; position < values_.size(); ++position)
+            if (sameName(values_[position].name, name))
+                return position;
+        return values_.size();
+    }
     auto entry = valueIndex_.find(name);
-    return entry == valueIndex_.end() ? nullptr : &values_[entry->second];
+    return entry == valueIndex_.end() ? values_.size() : entry->second;
+}
+
+const Value *Key::findValue(const std::u16string &name) const {
+    std::size_t position = valuePosition(name);
+    return position < values_.size() ? &values_[position] : nullptr;
 }
 
 void Key::setValue(Value value) {
-    auto entry = valueIndex_.find(value.name);
-    if (entry != valueIndex_.end()) {
-        Value &old = values_[entry->second];
-        old.type = value.type;
-        old.data = std::move(value.data);
+    std::size_t position = valuePosition(value.name);
+    if (position < values_.size()) {
+        values_[position].type = value.type;
+        values_[position].data = std::move(value.data);
         return;
     }
-    valueIndex_.emplace(value.name, values_.size());
     values_.push_back(std::move(value));
+    if (!valueIndex_.empty())
+        valueIndex_.emplace(values_.back().name, position);
+    else if (values_.size() > valuesBeforeIndex)
+        for (std::size_t indexed = 0; indexed < values_.size(); ++indexed)
+            valueIndex_.emplace(values_[indexed].name, indexed);
 }
 
 bool Key::removeValue(const std::u16string &name) {
-    auto entry = valueIndex_.find(name);
-    if (entry == valueIndex_.end())
+    std::size_t position = valuePosition(name);
+    if (position == values_.size())
         return false;
-    std::size_t removed = entry->second;
-    valueIndex_.erase(entry);
-    values_.erase(values_.begin() + static_cast<std::ptrdiff_t>(removed));
-    for (auto &other : valueIndex_)
-        if (other.second > removed)
-            --other.second;
+    values_.erase(values_.begin() + static_cast<std::ptrdiff_t>(position));
+    if (!valueIndex_.empty()) {
+        valueIndex_.erase(name);
+        for (auto &entry : valueIndex_)
+            if (entry.second > position)
+                --entry.second;
+    }
     return true;
 }
 

@@ -58,12 +58,14 @@ public:
     bool remove(const Path &path); // the key with everything below it
 
 private:
+    // The position of the value of that name, or values_.size() when there is none.
+    std::size_t valuePosition(const std::u16string &name) const;
     // The position where a subkey of that name is or would be inserted.
     std::vector<std::unique_ptr<Key>>::const_iterator subkeySlot(const std::u16string &name) const;
 
     std::u16string name_;
     std::vector<Value> values_;
-    std::map<std::u16string, std::size_t, NameLess> valueIndex_; // name -> position in values_
+    std::map<std::u16string, std::size_t, NameLess> valueIndex_; // name -> position in values_, once many
     std::vector<std::unique_ptr<Key>> subkeys_;
 };
 

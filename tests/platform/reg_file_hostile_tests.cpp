@@ -46,6 +46,20 @@ TEST(RegFileHostileInput, KeysBeyondWhatWindowsAllowsAreUnreadableLines) {
     EXPECT_EQ(root.find({u"HKEY_CURRENT_USER"})->subkeys().size(), 2u); // "a" and the 255 "b"
 }
 
+TEST(RegFileHostileInput, AWideKeyFindsReplacesAndRemovesValuesByName) {
+    Key key;
+    for (char16_t n = 0; n < 40; ++n)
+        key.setValue({{u'v', char16_t(u'0' + n / 10), char16_t(u'0' + n % 10)}, 4, {}});
+    EXPECT_TRUE(key.removeValue(u"V01"));
+    key.setValue({u"V02", 1, {7}});
+    key.setValue({u"new", 3, {}});
+    ASSERT_EQ(key.values().size(), 40u);
+    EXPECT_EQ(key.values()[1].name, u"v02");
+    EXPECT_EQ(key.findValue(u"v02")->data, regtree::Bytes{7});
+    EXPECT_EQ(key.findValue(u"V25"), &key.values()[24]);
+    EXPECT_EQ(key.findValue(u"NEW"), &key.values()[39]);
+}
+
 TEST(RegFileHostileInput, AVeryDeepTreeIsDestroyedWithoutRecursion) {
     Key root;
     Key *key = &root.make({u"HKEY_USERS"});
