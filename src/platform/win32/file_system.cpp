@@ -2,6 +2,7 @@
 #include "platform/file_system.h"
 
 #include "platform/win32/codepage.h"
+#include "platform/win32/long_path.h"
 
 #include <cstring>
 #include <io.h>
@@ -32,7 +33,7 @@ bool copyEntry(HANDLE handle, WIN32_FIND_DATAW &found, FindData *data) {
 
 FindHandle findFirstFile(const char *pattern, FindData *data) {
     WIN32_FIND_DATAW found;
-    HANDLE handle = FindFirstFileW(utf16FromSystem(pattern).c_str(), &found);
+    HANDLE handle = FindFirstFileW(windowsPath(pattern).c_str(), &found);
     if (handle == INVALID_HANDLE_VALUE)
         return invalidFindHandle;
     if (!copyEntry(handle, found, data)) {
@@ -56,15 +57,15 @@ void findClose(FindHandle search) {
 }
 
 bool deleteFile(const char *path) {
-    return DeleteFileW(utf16FromSystem(path).c_str()) != 0;
+    return DeleteFileW(windowsPath(path).c_str()) != 0;
 }
 
 int makeDirectory(const char *path) {
-    return _wmkdir(utf16FromSystem(path).c_str()) == 0 ? 0 : -1;
+    return _wmkdir(windowsPath(path).c_str()) == 0 ? 0 : -1;
 }
 
 int access(const char *path, int mode) {
-    return _waccess(utf16FromSystem(path).c_str(), mode) == 0 ? 0 : -1;
+    return _waccess(windowsPath(path).c_str(), mode) == 0 ? 0 : -1;
 }
 
 } // namespace os
