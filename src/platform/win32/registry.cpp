@@ -151,7 +151,10 @@ unsigned long regDeleteTree(HKey parent, const char *subKey, std::uint32_t view)
     if (wideSubKey.empty())
         return errorInvalidParameter;
     HKEY opened = nullptr;
-    LONG status = RegOpenKeyExW(native(parent), wideSubKey.c_str(), 0, KEY_ALL_ACCESS | view, &opened);
+    // Only what emptying and deleting the tree needs: a user may delete a key whose security he
+    // may not change.
+    const REGSAM deletion = DELETE | KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE | KEY_SET_VALUE;
+    LONG status = RegOpenKeyExW(native(parent), wideSubKey.c_str(), 0, deletion | view, &opened);
     if (status != ERROR_SUCCESS)
         return static_cast<unsigned long>(status);
     status = RegDeleteTreeW(opened, nullptr);
