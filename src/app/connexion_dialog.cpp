@@ -275,7 +275,8 @@ void ConnexionDialog::OnPaint(os::DialogWindow &dialog, os::DeviceContext contex
     if (logo == nullptr || logoFrame == nullptr)
         return;
     os::Box frame = dialog.ToClient(logoFrame->GetBox(false));
-    drawBmp(*logo, context, frame.left, frame.top, frame.right, frame.bottom);
+    // A box's right and bottom edges lie outside it; drawBmp takes the last pixel inside.
+    drawBmp(*logo, context, frame.left, frame.top, frame.right - 1, frame.bottom - 1);
 }
 
 int runConfigurator(const char *commandLine) {

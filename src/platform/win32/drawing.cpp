@@ -1,4 +1,4 @@
-// Bitmap drawing on Windows: GDI palettes and StretchDIBits.
+// Bitmap drawing on Windows: GDI palettes and StretchDIBits with halftone stretching.
 #include "platform/drawing.h"
 
 #include <windows.h>
@@ -46,9 +46,18 @@ Palette selectPalette(DeviceContext context, Palette palette, bool forceBackgrou
 int stretchDIBits(DeviceContext context, int destLeft, int destTop, int destWidth, int destHeight,
                   int sourceLeft, int sourceTop, int sourceWidth, int sourceHeight, const void *bits,
                   const void *info) {
-    return StretchDIBits(reinterpret_cast<HDC>(context), destLeft, destTop, destWidth, destHeight, sourceLeft,
+    // Halftone averages the source pixels a shrunk or enlarged logo covers instead of dropping rows.
+    HDC device = reinterpret_cast<HDC>(context);
+    int previousMode = SetStretchBltMode(device, HALFTONE);
+    POINT previousOrigin;
+    SetBrushOrgEx(device, 0, 0, &previousOrigin);
+    int lines = StretchDIBits(device, destLeft, destTop, destWidth, destHeight, sourceLeft,
                          sourceTop, sourceWidth, sourceHeight, bits, static_cast<const BITMAPINFO *>(info),
-                         DIB_RGB_COLORS, SRCCOPY);
+                              DIB_RGB_COLORS, SRCCOPY);
+    SetBrushOrgEx(device, previousOrigin.x, previousOrigin.y, nullptr);
+    if (previousMode != 0)
+        SetStretchBltMode(device, previousMode);
+    return lines;
 }
 
 } // namespace os
