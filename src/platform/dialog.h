@@ -33,6 +33,9 @@ public:
     virtual void OnSize(DialogWindow &) {}
     // After the dialog's own painting, on its paint device context with a transparent background.
     virtual void OnPaint(DialogWindow &, DeviceContext) {}
+    // The dialog moved to a monitor of another DPI: sizes kept in pixels scale by newDpi / oldDpi.
+    // The dialog is resized after this call, so OnSize follows.
+    virtual void OnDpiChanged(DialogWindow &, int /*newDpi*/, int /*oldDpi*/) {}
 };
 
 // Shows the dialog template templateId modally (no owner window) and runs it until the handler

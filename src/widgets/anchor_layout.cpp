@@ -1,6 +1,8 @@
 // The arithmetic of the anchor layout (see anchor_layout.h). Every box is on the screen.
 #include "widgets/anchor_layout.h"
 
+#include <initializer_list>
+
 namespace {
 
 // One edge placed on an anchor line, the opposite one moved along when the size is kept.
@@ -43,6 +45,25 @@ void AnchorLayout::SetUp(os::Window *dialogWindow, int32_t left, int32_t top, in
 void AnchorLayout::Add(os::Window *control, int flags, int32_t dx, int32_t dy) {
     if (control != nullptr)
         ListPushBack(items, new AnchorItem{control, flags, dx, dy});
+}
+
+void AnchorLayout::Rescale(int32_t numerator, int32_t denominator) {
+    if (denominator <= 0)
+        return;
+    auto scale = [&](int32_t &value) {
+        value = static_cast<int32_t>(static_cast<int64_t>(value) * numerator / denominator);
+    };
+    for (int32_t *value : {&leftMargin, &topMargin, &rightMargin, &bottomMargin})
+        scale(*value);
+    if (minimumWidth >= 0) {
+        scale(minimumWidth);
+        scale(minimumHeight);
+    }
+    for (NodeCell *cell = items; cell != nullptr; cell = cell->next) {
+        auto *item = static_cast<AnchorItem *>(cell->item);
+        scale(item->dx);
+        scale(item->dy);
+    }
 }
 
 int AnchorLayout::Apply() {

@@ -39,6 +39,9 @@ public:
     // records that size as the minimum. A width or height below the minimum counts as the
     // minimum; when both are below, nothing moves and 0 is returned, else 1.
     int Apply();
+    // Scales the margins, offsets and minimum size, all in pixels, by numerator / denominator (a
+    // move to a monitor of another DPI); a denominator of 0 or less changes nothing.
+    void Rescale(int32_t numerator, int32_t denominator);
 
 private:
     NodeList items = nullptr; // owned AnchorItems, in the order added

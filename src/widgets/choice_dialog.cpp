@@ -66,10 +66,7 @@ bool ChoiceDialog::OnInitDialog(os::DialogWindow &dialog) {
     SetTextIfGiven(promptEdit, prompt);
     SetUpCaptions(dialog, title, okCaption, cancelCaption, hideCancel);
 
-    int32_t widest = 0;
-    for (NodeCell *cell = items; cell != nullptr; cell = cell->next)
-        widest = TextWidth(itemOf(cell).text, *list, widest);
-    list->SetHorizontalExtent(widest);
+    SetListExtent(*list);
 
     AnchorAboveButtons(layout, dialog, list);
     layout.Add(promptEdit, kAnchorRight);
@@ -138,6 +135,20 @@ void ChoiceDialog::OnOK(os::DialogWindow &dialog) {
 
 void ChoiceDialog::OnSize(os::DialogWindow &) {
     layout.Apply();
+}
+
+void ChoiceDialog::OnDpiChanged(os::DialogWindow &dialog, int newDpi, int oldDpi) {
+    layout.Rescale(newDpi, oldDpi);
+    // The font is scaled too: the widest entry is measured again.
+    if (os::ListBox *list = dialog.ControlAs<os::ListBox>(IDC_CHOICE_LIST))
+        SetListExtent(*list);
+}
+
+void ChoiceDialog::SetListExtent(os::ListBox &list) const {
+    int32_t widest = 0;
+    for (NodeCell *cell = items; cell != nullptr; cell = cell->next)
+        widest = TextWidth(itemOf(cell).text, list, widest);
+    list.SetHorizontalExtent(widest);
 }
 
 const char *ChooseFromList(const char *title, const char *prompt, NodeList &list, bool freeList,

@@ -46,11 +46,14 @@ public:
     void OnCommand(os::DialogWindow &dialog, int controlId, os::ControlEvent event) override;
     void OnOK(os::DialogWindow &dialog) override;
     void OnSize(os::DialogWindow &dialog) override;
+    void OnDpiChanged(os::DialogWindow &dialog, int newDpi, int oldDpi) override;
 
 private:
     // Refills the list box with the items whose text holds the filter, then selects the
     // preselected entry or the first one.
     void Fill(os::DialogWindow &dialog);
+    // Lets the list box scroll to the end of its widest item, in the list's current font.
+    void SetListExtent(os::ListBox &list) const;
 
     const char *title;
     const char *prompt;

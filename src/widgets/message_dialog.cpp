@@ -36,6 +36,10 @@ void MessageDialog::OnSize(os::DialogWindow &) {
     layout.Apply();
 }
 
+void MessageDialog::OnDpiChanged(os::DialogWindow &, int newDpi, int oldDpi) {
+    layout.Rescale(newDpi, oldDpi);
+}
+
 int ShowMessage(const char *title, const char *text, bool foreground, const char *okCaption,
                 const char *cancelCaption, bool hideCancel) {
     TextString wrapped(text);

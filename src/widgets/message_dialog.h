@@ -25,6 +25,7 @@ public:
 
     bool OnInitDialog(os::DialogWindow &dialog) override;
     void OnSize(os::DialogWindow &dialog) override;
+    void OnDpiChanged(os::DialogWindow &dialog, int newDpi, int oldDpi) override;
 
 private:
     const char *title;

@@ -2,6 +2,7 @@
 // DialogBoxParamW, with the handler called from the dialog procedure.
 #include "platform/dialog.h"
 
+#include "platform/win32/control_names.h"
 #include "platform/win32/dialog_controls.h"
 
 #include <commctrl.h>
@@ -13,10 +14,10 @@ namespace os {
 
 namespace {
 
-std::unique_ptr<Window> makeControl(HWND control) {
+std::unique_ptr<Window> makeControl(HWND control, DialogIcons &icons) {
     switch (controlClassOf(control)) {
     case ControlClass::Button:
-        return std::make_unique<Win32Button>(control);
+        return std::make_unique<Win32Button>(control, icons);
     case ControlClass::CheckBox:
         return std::make_unique<Win32CheckBox>(control);
     case ControlClass::ListBox:
@@ -30,15 +31,13 @@ std::unique_ptr<Window> makeControl(HWND control) {
     return std::make_unique<Win32Window<Window>>(control);
 }
 
-HICON loadIcon(int iconId, int sizeMetric) {
-    int size = GetSystemMetrics(sizeMetric);
-    return static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, LR_SHARED));
-}
-
 class Win32Dialog : public Win32Window<DialogWindow> {
 public:
-    using Win32Window::Win32Window;
+    explicit Win32Dialog(HWND handle) : Win32Window(handle), dpi(static_cast<int>(windowDpi(handle))) {
+        RECT first{0, 0, 0, 0};
+        GetWindowRect(handle, &first);
+        minimumSize = SIZE{first.right - first.left, first.bottom - first.top};
+    }
 
     Window *Control(int id) override {
         auto found = controls.find(id);
@@ -47,7 +46,7 @@ public:
         HWND control = GetDlgItem(handle, id);
         if (control == nullptr)
             return nullptr;
-        return controls.emplace(id, makeControl(control)).first->second.get();
+        return controls.emplace(id, makeControl(control, icons)).first->second.get();
     }
     Box ToClient(const Box &screenBox) const override {
         POINT corners[2] = {{screenBox.left, screenBox.top}, {screenBox.right, screenBox.bottom}};
@@ -61,18 +60,33 @@ public:
         SetFocus(handle);
         BringWindowToTop(handle);
     }
-    void SetIcon(int iconId) override {
-        send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(loadIcon(iconId, SM_CXICON)));
-        send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(loadIcon(iconId, SM_CXSMICON)));
-    }
+    void SetIcon(int iconId) override { icons.SetDialogIcon(handle, iconId); }
     void EndDialog(int result) override { ::EndDialog(handle, result); }
+
+    // The window manager may not make the dialog smaller than it opened: its anchored controls
+    // would leave the client area.
+    void LimitTracking(MINMAXINFO &limits) const {
+        limits.ptMinTrackSize = POINT{minimumSize.cx, minimumSize.cy};
+    }
+    // Rescales what is kept in pixels and reloads the icons; gives the DPI the dialog had.
+    int ChangeDpi(int newDpi) {
+        int oldDpi = dpi;
+        dpi = newDpi;
+        minimumSize = SIZE{MulDiv(minimumSize.cx, newDpi, oldDpi), MulDiv(minimumSize.cy, newDpi, oldDpi)};
+        icons.Reload();
+        return oldDpi;
+    }
 
 private:
     std::map<int, std::unique_ptr<Window>> controls;
+    DialogIcons icons;
+    int dpi;
+    SIZE minimumSize;
 };
 
 // One running dialog: its handler and, from WM_INITDIALOG on, its window.
 struct Session {
+    int templateId;
     DialogHandler &handler;
     std::unique_ptr<Win32Dialog> dialog;
 };
@@ -116,6 +130,7 @@ INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         Session &session = *reinterpret_cast<Session *>(lParam);
         SetWindowLongPtrW(window, DWLP_USER, lParam);
         session.dialog = std::make_unique<Win32Dialog>(window);
+        nameControls(window, session.templateId);
         return session.handler.OnInitDialog(*session.dialog) ? TRUE : FALSE;
     }
     auto *session = reinterpret_cast<Session *>(GetWindowLongPtrW(window, DWLP_USER));
@@ -128,6 +143,17 @@ INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_SIZE:
         session->handler.OnSize(*session->dialog);
         return FALSE;
+    case WM_GETMINMAXINFO:
+        session->dialog->LimitTracking(*reinterpret_cast<MINMAXINFO *>(lParam));
+        return TRUE;
+    case WM_DPICHANGED: {
+        int newDpi = HIWORD(wParam);
+        int oldDpi = session->dialog->ChangeDpi(newDpi);
+        session->handler.OnDpiChanged(*session->dialog, newDpi, oldDpi);
+        // The dialog manager goes on: it scales the controls and fonts and resizes the dialog to
+        // the suggested rectangle, which brings WM_SIZE and the handler's layout.
+        return FALSE;
+    }
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC context = BeginPaint(window, &paint);
@@ -146,9 +172,13 @@ INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 int runModalDialog(int templateId, DialogHandler &handler) {
     INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
-    Session session{handler, nullptr};
+    // COM for the accessibility property service, which names the controls.
+    HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    Session session{templateId, handler, nullptr};
     INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), nullptr,
                                      dialogProcedure, reinterpret_cast<LPARAM>(&session));
+    if (SUCCEEDED(com))
+        CoUninitialize();
     return static_cast<int>(result);
 }
 

@@ -85,13 +85,6 @@ template <class Interface> int32_t Win32Window<Interface>::GetTextExtent(const c
     return size.cx;
 }
 
-void Win32Button::SetIcon(int iconId) {
-    HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId), IMAGE_ICON,
-                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED);
-    if (icon != nullptr)
-        send(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
-}
-
 template <class Interface> int Win32Entries<Interface>::AddString(const char *text) {
     std::wstring wide = utf16FromSystem(text);
     return static_cast<int>(this->send(messages.add, 0, reinterpret_cast<LPARAM>(wide.c_str())));

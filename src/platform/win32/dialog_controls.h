@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/controls.h"
+#include "platform/win32/dialog_icons.h"
 
 #include <windows.h>
 
@@ -39,8 +40,11 @@ protected:
 
 class Win32Button : public Win32Window<Button> {
 public:
-    using Win32Window::Win32Window;
-    void SetIcon(int iconId) override;
+    Win32Button(HWND handle, DialogIcons &icons) : Win32Window(handle), icons(icons) {}
+    void SetIcon(int iconId) override { icons.SetButtonIcon(handle, iconId); }
+
+private:
+    DialogIcons &icons;
 };
 
 class Win32CheckBox : public Win32Window<CheckBox> {

@@ -1,0 +1,39 @@
+// Accessible names through IAccPropServices (see control_names.h).
+#include "platform/win32/control_names.h"
+
+#include "platform/accessible_names.h"
+#include "platform/win32/codepage.h"
+
+#include <oleacc.h>
+
+namespace os {
+
+namespace {
+
+struct Naming {
+    IAccPropServices *service;
+    int dialogId;
+};
+
+BOOL CALLBACK nameControl(HWND control, LPARAM context) {
+    const Naming &naming = *reinterpret_cast<const Naming *>(context);
+    const char *name = accessibleName(naming.dialogId, GetDlgCtrlID(control));
+    if (name != nullptr)
+        naming.service->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                       PROPID_ACC_NAME, utf16FromCp1252(name).c_str());
+    return TRUE;
+}
+
+} // namespace
+
+void nameControls(HWND dialog, int dialogId) {
+    IAccPropServices *service = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                reinterpret_cast<void **>(&service))))
+        return;
+    Naming naming{service, dialogId};
+    EnumChildWindows(dialog, nameControl, reinterpret_cast<LPARAM>(&naming));
+    service->Release();
+}
+
+} // namespace os
