@@ -23,7 +23,10 @@ BOOL CALLBACK printControl(HWND control, LPARAM) {
     GetWindowRect(control, &rect);
     bool combo = lstrcmpiW(className, L"ComboBox") == 0;
     bool button = lstrcmpiW(className, L"Button") == 0;
-    long items = combo ? static_cast<long>(SendMessageW(control, CB_GETCOUNT, 0, 0)) : -1;
+    bool list = lstrcmpiW(className, L"ListBox") == 0;
+    long items = combo  ? static_cast<long>(SendMessageW(control, CB_GETCOUNT, 0, 0))
+                 : list ? static_cast<long>(SendMessageW(control, LB_GETCOUNT, 0, 0))
+                        : -1;
     long selection = combo ? static_cast<long>(SendMessageW(control, CB_GETCURSEL, 0, 0)) : -1;
     long checked = button ? static_cast<long>(SendMessageW(control, BM_GETCHECK, 0, 0)) : -1;
     std::string text = windowText(control);
