@@ -20,7 +20,7 @@ BOOL CALLBACK nameControl(HWND control, LPARAM context) {
     const char *name = accessibleName(naming.dialogId, GetDlgCtrlID(control));
     if (name != nullptr)
         naming.service->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                       PROPID_ACC_NAME, utf16FromCp1252(name).c_str());
+                                       PROPID_ACC_NAME, utf16FromSystem(name).c_str());
     return TRUE;
 }
 
