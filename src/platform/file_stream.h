@@ -11,4 +11,8 @@ namespace os {
 // the caller closes the stream with std::fclose.
 std::FILE *openFile(const char *path, const char *mode);
 
+// Flushes the stream and asks the system to write the file's data to the disk (fsync, _commit),
+// so that it survives a power cut. True when both succeeded.
+bool syncFile(std::FILE *file);
+
 } // namespace os

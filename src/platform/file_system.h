@@ -35,6 +35,13 @@ void findClose(FindHandle search);
 // Deletes a file (not a folder). True when it was deleted.
 bool deleteFile(const char *path);
 
+// Puts the file `from` in the place of `to`, replacing a file already there, in one step that a
+// crash cannot leave half done (MoveFileExW with replace-existing and write-through). True on success.
+bool replaceFile(const char *from, const char *to);
+
+// Removes an empty folder, as _rmdir. True when it was removed.
+bool removeDirectory(const char *path);
+
 // Creates one folder, as _mkdir: 0 on success, -1 when it exists already, its parent is
 // missing or it cannot be created.
 int makeDirectory(const char *path);

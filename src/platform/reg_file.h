@@ -24,4 +24,8 @@ bool readRegFile(const std::string &content, regtree::Key &root, const std::stri
 // every key below the hives (a hive only when it holds values), subkeys in sorted order.
 std::string writeRegFile(const regtree::Key &root);
 
+// One value as writeRegFile writes its line ("name"=data, ended by CR LF), for files that list
+// changes rather than a whole registry.
+std::u16string regValueLine(const regtree::Value &value);
+
 } // namespace regfile

@@ -129,6 +129,10 @@ void writeHive(const Key &hive, std::u16string &out) {
 
 } // namespace
 
+std::u16string regValueLine(const Value &value) {
+    return valueLine(value);
+}
+
 std::string writeRegFile(const Key &root) {
     std::u16string text = u"Windows Registry Editor Version 5.00\r\n";
     for (const auto &hive : root.subkeys())

@@ -3,6 +3,7 @@
 
 #include "platform/ascii_case.h"
 #include "platform/posix/codepage.h"
+#include "platform/posix/crash_after.h"
 #include "platform/posix/host_path.h"
 
 #include <algorithm>
@@ -142,11 +143,31 @@ void findClose(FindHandle search) {
 bool deleteFile(const char *path) {
     std::string hostFile = hostPathForWriting(path);
     struct stat status;
-    return lstat(hostFile.c_str(), &status) == 0 && !S_ISDIR(status.st_mode) && unlink(hostFile.c_str()) == 0;
+    if (lstat(hostFile.c_str(), &status) != 0 || S_ISDIR(status.st_mode) || unlink(hostFile.c_str()) != 0)
+        return false;
+    countMachineChange();
+    return true;
+}
+
+bool replaceFile(const char *from, const char *to) {
+    if (std::rename(hostPathForWriting(from).c_str(), hostPathForWriting(to).c_str()) != 0)
+        return false;
+    countMachineChange();
+    return true;
+}
+
+bool removeDirectory(const char *path) {
+    if (rmdir(hostPathForWriting(path).c_str()) != 0)
+        return false;
+    countMachineChange();
+    return true;
 }
 
 int makeDirectory(const char *path) {
-    return mkdir(hostPathForWriting(path).c_str(), 0777) == 0 ? 0 : -1;
+    if (mkdir(hostPathForWriting(path).c_str(), 0777) != 0)
+        return -1;
+    countMachineChange();
+    return 0;
 }
 
 int access(const char *path, int mode) {

@@ -6,6 +6,7 @@
 #include "platform/out_buffer.h"
 #include "platform/posix/codepage.h"
 #include "platform/posix/command_line.h"
+#include "platform/posix/crash_after.h"
 #include "platform/posix/host_path.h"
 
 #include <climits>
@@ -91,6 +92,7 @@ unsigned long createProcess(const char *commandLine) {
     if (posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0)
         return errorFileNotFound;
     startedPrograms().push_back(child);
+    countMachineChange();
     return errorSuccess;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/registry.h"
 
 #include "platform/codepage.h"
+#include "platform/posix/crash_after.h"
 #include "platform/posix/sandbox_registry.h"
 #include "platform/registry_data.h"
 
@@ -167,6 +168,9 @@ unsigned long regCreateKeyEx(HKey parent, const char *subKey, std::uint32_t acce
         child.written = true;
         if (created != nullptr)
             *created = true;
+        *result = newHandle(std::move(child));
+        countMachineChange();
+        return errorSuccess;
     }
     *result = newHandle(std::move(child));
     return errorSuccess;
@@ -244,6 +248,7 @@ unsigned long regSetValueEx(HKey key, const char *name, std::uint32_t type, cons
         object.path, {u16FromSystem(name ? name : ""), type, dataToStored(type, data, dataSize)});
     if (predefinedHive(key) == nullptr)
         key->written = true;
+    countMachineChange();
     return errorSuccess;
 }
 
@@ -257,6 +262,7 @@ unsigned long regDeleteValue(HKey key, const char *name) {
         return errorFileNotFound;
     if (predefinedHive(key) == nullptr)
         key->written = true;
+    countMachineChange();
     return errorSuccess;
 }
 
@@ -272,6 +278,7 @@ unsigned long regDeleteTree(HKey parent, const char *subKey, std::uint32_t view)
         return errorAccessDenied;
     if (!SandboxRegistry::instance().removeKey(child.path))
         return errorFileNotFound;
+    countMachineChange();
     return SandboxRegistry::instance().save() ? errorSuccess : errorAccessDenied;
 }
 
