@@ -9,10 +9,13 @@
 #include "install/install_description.h"
 #include "install/install_settings.h"
 #include "install/param_file.h"
+#include "files/file_utils.h"
 #include "integration/deployment.h"
-#include "integration/file_utils.h"
+#include "journal/change_layer.h"
+#include "journal/undo.h"
 #include "registry/registry_setting.h"
 #include "registry/registry_view.h"
+#include "vars/own_data.h"
 #include "vars/shell_folders.h"
 #include "widgets/bmp_image.h"
 #include "widgets/choice_dialog.h"
@@ -280,8 +283,18 @@ void ConnexionDialog::OnPaint(os::DialogWindow &dialog, os::DeviceContext contex
 }
 
 int runConfigurator(const char *commandLine) {
+    // A run cut short (crash, kill, power cut) is rolled back before anything else, then every
+    // change of this run is journaled, the settings saved when the dialog ends included.
+    std::string journal = journalFolder();
+    journal::recoverUnfinishedRuns(journal);
+    journal::beginRun(journal::Mode::Apply, journal);
     // The catalogue is complete before anything refers to its rows.
     loadHostCatalogue();
-    ConnexionDialog dialog(commandLine);
-    return dialog.Run() == ID_BUTTON_OK ? 0 : 1;
+    int result;
+    {
+        ConnexionDialog dialog(commandLine);
+        result = dialog.Run() == ID_BUTTON_OK ? 0 : 1;
+    }
+    journal::endRun();
+    return result;
 }

@@ -9,7 +9,7 @@
 #include "install/file_stream.h"
 #include "install/marked_text_input.h"
 #include "install/param_file.h"
-#include "integration/file_utils.h"
+#include "files/file_utils.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -8,7 +8,7 @@
 #include "hosts/host_catalogue.h"
 #include "hosts/host_properties.h"
 #include "install/install_settings.h"
-#include "integration/file_utils.h"
+#include "files/file_utils.h"
 #include "platform/ascii_case.h"
 #include "registry/registry_key.h"
 #include "registry/registry_view.h"

@@ -2,7 +2,7 @@
 #include "hosts/host_properties.h"
 
 #include "core/text_string.h"
-#include "integration/file_utils.h"
+#include "files/file_utils.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include "install/char_stream.h"
 
 #include <cstdio>
+#include <string>
 
 // Reads an existing file. A file that is missing or cannot be opened is a stream that has
 // already ended, so whatever is read from it is empty.
@@ -24,8 +25,9 @@ private:
     std::FILE *file;
 };
 
-// Writes a file created anew (truncated when it exists), or an already open C stream such as
-// stderr, which is then left open.
+// Writes a file created anew, or an already open C stream such as stderr, which is then left open.
+// A file's text is kept until close, which writes it whole through the change layer (journaled,
+// temporary file then rename), so that it is never left half written.
 class FileOutput : public CharOutput {
 public:
     explicit FileOutput(const char *path);
@@ -36,12 +38,13 @@ public:
 
     using CharOutput::write;
     void write(const char *data, std::size_t count) override;
-    bool isOpen() const { return file != nullptr; }
-    // Flushes and, for a file this stream opened, closes it; false when anything failed to be written.
+    bool isOpen() const { return file != nullptr || !path.empty(); }
+    // Writes the file or flushes the borrowed stream; false when anything failed to be written.
     bool close();
 
 private:
-    std::FILE *file;
-    bool owned;
+    std::FILE *file = nullptr;
+    std::string path; // the file to write, empty once written
+    std::string text;
     bool failed = false;
 };

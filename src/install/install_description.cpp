@@ -5,8 +5,8 @@
 #include "core/text_functions.h"
 #include "core/text_string.h"
 #include "install/file_stream.h"
-#include "integration/directory_scanner.h"
-#include "integration/file_utils.h"
+#include "files/directory_scanner.h"
+#include "files/file_utils.h"
 #include "vars/shell_folders.h"
 
 #include <cstring>

@@ -8,7 +8,7 @@
 #include "hosts/host_version.h"
 #include "install/install_description.h"
 #include "install/install_settings.h"
-#include "integration/file_utils.h"
+#include "files/file_utils.h"
 #include "integration/launcher_handover.h"
 #include "integration/profile_folders.h"
 #include "integration/startup_registration.h"

@@ -4,7 +4,7 @@
 #include "core/text_string.h"
 #include "install/install_description.h"
 #include "install/install_settings.h"
-#include "integration/file_utils.h"
+#include "files/file_utils.h"
 
 #include <string>
 

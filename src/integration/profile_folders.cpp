@@ -4,7 +4,7 @@
 #include "core/text_string.h"
 #include "hosts/host_catalogue.h"
 #include "install/install_description.h"
-#include "integration/file_utils.h"
+#include "files/file_utils.h"
 #include "integration/host_profile.h"
 #include "registry/registry_view.h"
 

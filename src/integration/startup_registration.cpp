@@ -5,7 +5,7 @@
 #include "core/text_functions.h"
 #include "core/text_string.h"
 #include "hosts/host_version.h"
-#include "integration/file_utils.h"
+#include "files/file_utils.h"
 #include "integration/host_profile.h"
 #include "integration/utf16_file.h"
 #include "platform/codepage.h"

@@ -10,6 +10,7 @@
 #include "registry/registry_view.h"
 #include "registry/value_encoding.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -28,10 +29,6 @@ constexpr std::uint32_t readWriteAccess = os::keyReadWrite;
 // The components the product roots put before their children's paths: Software, the publisher,
 // the product name (empty, yet a component) and the version.
 const char *const productComponents[] = {"Software", "Corvanth", "", "1.0"};
-
-// Buffer sizes when the key's counts cannot be asked.
-constexpr std::uint32_t defaultNameSize = 100;
-constexpr std::uint32_t defaultDataSize = 500;
 
 void report(const char *line) {
     diagnosticStream().write(line);
@@ -106,14 +103,9 @@ const char *RegistryKey::openChild(const RegistryKey *parent, int create, const 
     if (std::strlen(path) > maxRegistryPathLength)
         return path; // too long to name a key: stays closed
     std::uint32_t access = (writable ? readWriteAccess : readAccess) | registryViewAccess();
-    unsigned long result;
-    if (create != 0) {
-        result = os::regCreateKeyEx(rootHandle, path, access, &handle, nullptr);
-        if (result != os::errorSuccess)
-            report("Erreur de creation du registre");
-    } else {
-        result = os::regOpenKeyEx(rootHandle, path, access, &handle);
-    }
+    unsigned long result = journal::openKey(rootHandle, path, access, create != 0, &handle);
+    if (create != 0 && result != os::errorSuccess)
+        report("Erreur de creation du registre");
     isOpen = result == os::errorSuccess;
     if (!isOpen)
         handle = nullptr;
@@ -124,28 +116,20 @@ NodeList RegistryKey::readValues(bool refresh, bool encode) {
     if (!hasHandle() || (values != nullptr && !refresh))
         return values;
     freeValues();
-    bool counted = queryInfo();
-    std::vector<char> name((counted ? maxValueNameLength : defaultNameSize) + 1);
-    std::vector<unsigned char> data((counted ? maxValueDataLength : defaultDataSize) + 1);
-    for (std::uint32_t index = 0;; ++index) {
-        std::uint32_t nameLength = static_cast<std::uint32_t>(name.size());
-        std::uint32_t dataSize = static_cast<std::uint32_t>(data.size() - 1); // room for a NUL
-        std::uint32_t type = 0;
-        unsigned long result =
-            os::regEnumValue(handle, index, name.data(), &nameLength, &type, data.data(), &dataSize);
-        if (result == os::errorNoMoreItems)
-            break;
-        if (result == os::errorNoUnicodeTranslation) {
-            reportLost("Valeur", path, name.data());
-            unreadable.push_back(name.data());
-            continue;
-        }
-        if (result != os::errorSuccess) {
-            report("Erreur de lecture du registre");
-            break;
-        }
-        data[dataSize] = 0;
-        ParamNode *node = decodeRegistryValue(name.data(), type, data.data(), dataSize, encode);
+    std::vector<journal::RegValue> read;
+    std::vector<std::string> lost;
+    if (journal::readValues(handle, read, lost) != os::errorSuccess)
+        report("Erreur de lecture du registre");
+    for (const std::string &name : lost) {
+        reportLost("Valeur", path, name.c_str());
+        unreadable.push_back(name);
+    }
+    for (journal::RegValue &value : read) {
+        std::uint32_t dataSize = static_cast<std::uint32_t>(value.data.size());
+        value.data.push_back('\0'); // the decoder may read text data up to a NUL
+        ParamNode *node = decodeRegistryValue(value.name.c_str(), value.type,
+                                              reinterpret_cast<const unsigned char *>(value.data.data()),
+                                              dataSize, encode);
         if (node == nullptr)
             continue;
         NodeCell *cell = values;
@@ -179,23 +163,13 @@ NodeList RegistryKey::subkeyNames(bool refresh, bool detach) {
         return nullptr;
     if (hasHandle() && (subkeys == nullptr || refresh)) {
         freeNames(subkeys);
-        bool counted = queryInfo();
-        std::vector<char> name((counted ? maxSubkeyNameLength : defaultNameSize) + 1);
-        for (std::uint32_t index = 0;; ++index) {
-            std::uint32_t nameLength = static_cast<std::uint32_t>(name.size());
-            unsigned long result = os::regEnumKeyEx(handle, index, name.data(), &nameLength);
-            if (result == os::errorNoMoreItems)
-                break;
-            if (result == os::errorNoUnicodeTranslation) {
-                reportLost("Cle", path, name.data());
-                continue;
-            }
-            if (result != os::errorSuccess) {
-                report("Erreur de parcours du registre");
-                break;
-            }
-            ListPushFront(subkeys, DupBytes(name.data(), 0));
-        }
+        std::vector<std::string> names, lost;
+        if (journal::subkeyNames(handle, names, lost) != os::errorSuccess)
+            report("Erreur de parcours du registre");
+        for (const std::string &name : lost)
+            reportLost("Cle", path, name.c_str());
+        for (const std::string &name : names)
+            ListPushFront(subkeys, DupBytes(name.c_str(), 0));
     }
     NodeList names = subkeys;
     if (detach)
@@ -223,7 +197,7 @@ bool RegistryKey::writeValues(NodeList nodes, bool numbersAsDword) {
         RegistryData data;
         if (node.Value() == nullptr || !encodeRegistryValue(node, numbersAsDword, data))
             continue;
-        unsigned long result = os::regSetValueEx(handle, node.Name(), data.type, data.bytes.data(),
+        unsigned long result = journal::setValue(handle, node.Name(), data.type, data.bytes.data(),
                                                  static_cast<std::uint32_t>(data.bytes.size()));
         if (result != os::errorSuccess) {
             TextString line("Erreur d'ecriture dans le registre (");
@@ -254,10 +228,20 @@ bool RegistryKey::queryInfo() {
     maxValueNameLength = maxValueDataLength = subkeyCount = valueCount = maxSubkeyNameLength = 0;
     if (!hasHandle())
         return false;
-    unsigned long result = os::regQueryInfoKey(handle, &subkeyCount, &maxSubkeyNameLength, &valueCount,
-                                               &maxValueNameLength, &maxValueDataLength);
-    if (result == os::errorSuccess)
+    std::vector<journal::RegValue> read;
+    std::vector<std::string> names, lost;
+    if (journal::readValues(handle, read, lost) == os::errorSuccess &&
+        journal::subkeyNames(handle, names, lost) == os::errorSuccess) {
+        subkeyCount = static_cast<std::uint32_t>(names.size());
+        valueCount = static_cast<std::uint32_t>(read.size());
+        for (const std::string &name : names)
+            maxSubkeyNameLength = std::max(maxSubkeyNameLength, static_cast<std::uint32_t>(name.size()));
+        for (const journal::RegValue &value : read) {
+            maxValueNameLength = std::max(maxValueNameLength, static_cast<std::uint32_t>(value.name.size()));
+            maxValueDataLength = std::max(maxValueDataLength, static_cast<std::uint32_t>(value.data.size()));
+        }
         return true;
+    }
     report("Erreur d'info au registre");
     maxValueNameLength = maxValueDataLength = subkeyCount = valueCount = maxSubkeyNameLength = 0;
     return false;
@@ -266,15 +250,14 @@ bool RegistryKey::queryInfo() {
 bool RegistryKey::flush() {
     if (!hasHandle())
         return false;
-    if (os::regFlushKey(handle) == os::errorSuccess)
+    if (journal::flushKey(handle) == os::errorSuccess)
         return true;
     report("Erreur de flush du registre");
     return false;
 }
 
 void RegistryKey::close() {
-    if (handle != nullptr)
-        os::regCloseKey(handle);
+    journal::closeKey(handle);
     handle = nullptr;
     isOpen = false;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/node_list.h"
+#include "journal/change_layer.h"
 #include "platform/registry.h"
 
 #include <cstdint>
@@ -86,7 +87,7 @@ private:
     NodeList values = nullptr;
     std::vector<std::string> unreadable; // values left out of `values`, as the system names them
     NodeList subkeys = nullptr;
-    os::HKey handle = nullptr;
+    journal::Key *handle = nullptr; // through the change layer, which journals or previews writes
     os::HKey rootHandle = nullptr;
     bool isOpen = false;
     std::uint32_t maxValueNameLength = 0;

@@ -4,8 +4,8 @@
 
 #include "core/param_node.h"
 #include "core/text_string.h"
+#include "files/file_utils.h"
 #include "install/diagnostic_stream.h"
-#include "integration/file_utils.h"
 #include "platform/environment.h"
 #include "platform/registry.h"
 #include "platform/shell_folder_service.h"

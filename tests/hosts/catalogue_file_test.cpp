@@ -8,7 +8,7 @@
 #include "hosts/host_detection.h"
 #include "install/diagnostic_capture.h"
 #include "install/memory_stream.h"
-#include "integration/file_utils.h"
+#include "files/file_utils.h"
 
 #include <gtest/gtest.h>
 

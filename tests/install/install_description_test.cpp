@@ -6,7 +6,7 @@
 #include "core/param_node.h"
 #include "core/text_string.h"
 #include "install/install_description.h"
-#include "integration/file_utils.h"
+#include "files/file_utils.h"
 #include "vars/shell_folders.h"
 
 #include <gtest/gtest.h>

@@ -9,7 +9,7 @@
 #include "hosts/host_catalogue.h"
 #include "install/install_settings.h"
 #include "integration/deployment.h"
-#include "integration/file_utils.h"
+#include "files/file_utils.h"
 #include "registry/registry_key.h"
 #include "registry/registry_view.h"
 

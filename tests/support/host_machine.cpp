@@ -3,7 +3,7 @@
 
 #include "core/text_string.h"
 #include "install/install_settings.h"
-#include "integration/file_utils.h"
+#include "files/file_utils.h"
 #include "platform/registry.h"
 #include "registry/registry_key.h"
 #include "registry/registry_view.h"

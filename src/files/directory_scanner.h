@@ -2,7 +2,7 @@
 // find first/next file search.
 #pragma once
 
-#include "integration/file_utils.h"
+#include "files/file_utils.h"
 #include "platform/file_system.h"
 
 class DirectoryScanner {

@@ -1,5 +1,5 @@
 // Listing a folder's entries one at a time, one entry read ahead.
-#include "integration/directory_scanner.h"
+#include "files/directory_scanner.h"
 
 #include <cstdio>
 #include <cstring>

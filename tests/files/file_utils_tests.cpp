@@ -1,5 +1,5 @@
 // Path texts, folder creation and existence tests.
-#include "integration/file_utils.h"
+#include "files/file_utils.h"
 
 #include "support/test_machine.h"
 

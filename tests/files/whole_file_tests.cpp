@@ -1,5 +1,5 @@
 // Whole-file reading (byte-order marks, text mode) and writing.
-#include "integration/file_utils.h"
+#include "files/file_utils.h"
 
 #include "core/text_string.h"
 #include "support/test_machine.h"

@@ -1,6 +1,6 @@
 // File utilities on the sandbox machine, where VELTRA_PROGRAM names the program and host
 // paths may be far longer than Windows paths.
-#include "integration/file_utils.h"
+#include "files/file_utils.h"
 
 #include "core/text_string.h"
 #include "support/test_machine.h"

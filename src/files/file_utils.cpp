@@ -1,11 +1,11 @@
 // Path texts and folders: the program folder, parents, path comparison, folder creation and
 // existence tests.
-#include "integration/file_utils.h"
+#include "files/file_utils.h"
 
 #include "core/text_string.h"
-#include "integration/directory_scanner.h"
+#include "files/directory_scanner.h"
+#include "journal/change_layer.h"
 #include "platform/ascii_case.h"
-#include "platform/file_system.h"
 #include "platform/process.h"
 
 #include <cstring>
@@ -80,7 +80,7 @@ int samePath(const char *a, const char *b) {
 int makeFolders(const char *path, bool withParents) {
     if (!fits(path))
         return 0;
-    if (folderExists(path) || os::makeDirectory(path) == 0)
+    if (folderExists(path) || journal::makeDirectory(path) == 0)
         return 1;
     if (!withParents || std::strlen(path) > maxParentCreationLength)
         return 0;
@@ -88,7 +88,7 @@ int makeFolders(const char *path, bool withParents) {
     parentFolder(path, parent);
     if (std::strcmp(parent, path) == 0 || !makeFolders(parent, withParents))
         return 0;
-    return os::makeDirectory(path) == 0;
+    return journal::makeDirectory(path) == 0;
 }
 
 int makeParentFolders(const char *filePath, bool withParents) {
@@ -101,14 +101,16 @@ int makeParentFolders(const char *filePath, bool withParents) {
 }
 
 int deleteFile(const char *path) {
-    return fits(path) && os::deleteFile(path);
+    return fits(path) && journal::deleteFile(path);
 }
 
 int fileExists(const char *path) {
-    return fits(path) && os::access(path, 0) == 0;
+    return fits(path) && journal::pathExists(path);
 }
 
 int folderExists(const char *path) {
+    if (journal::previewCreatedFolder(path))
+        return 1;
     DirectoryScanner scanner;
     return scanner.open(path, false);
 }

@@ -1,14 +1,14 @@
 // Starting a program without waiting for it, with the diagnostic of a failed start.
-#include "integration/file_utils.h"
+#include "files/file_utils.h"
 
+#include "journal/change_layer.h"
 #include "platform/error_codes.h"
-#include "platform/process.h"
 
 #include <cstdio>
 
 int runProgram(const char *commandLine) {
     const char *line = commandLine == nullptr ? "" : commandLine;
-    if (os::createProcess(line) == os::errorSuccess)
+    if (journal::startProgram(line) == os::errorSuccess)
         return 1;
     std::fprintf(stderr, "Erreur d'ouverture du prg <%s>\n", line);
     return 0;

@@ -1,5 +1,5 @@
 // Starting programs with runProgram.
-#include "integration/file_utils.h"
+#include "files/file_utils.h"
 
 #include "support/argument_recorder.h"
 #include "support/test_machine.h"

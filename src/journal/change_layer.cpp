@@ -1,0 +1,385 @@
+// The change layer: journaled changes in apply mode, recorded ones in preview mode.
+#include "journal/change_layer.h"
+
+#include "journal/key_name.h"
+#include "journal/preview_state.h"
+#include "journal/run_journal.h"
+#include "journal/whole_file_io.h"
+#include "platform/file_system.h"
+#include "platform/process.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace journal {
+
+struct Key {
+    os::HKey handle = nullptr; // the machine's key; null for a key only the preview created
+    std::string fullName;
+    bool writable = false;
+};
+
+namespace {
+
+constexpr std::uint32_t viewBits = os::keyWow64_32Key | os::keyWow64_64Key;
+constexpr std::uint32_t writeBits = 0x0006; // set value, create subkey
+
+struct Run {
+    Mode mode = Mode::Apply;
+    std::string journalFolder;
+    RunJournal journal;
+    bool journalStarted = false;
+    bool journalBroken = false;
+    std::vector<Change> changes;
+    PreviewState preview;
+};
+
+Run &run() {
+    static Run *current = new Run; // used by keys closed at exit, after the static objects
+    return *current;
+}
+
+bool previewing() {
+    return run().mode == Mode::Preview;
+}
+
+// Records a change about to be made: in apply mode its journal entry is made durable first.
+// False when the journal could not be written; the change must then not be made.
+bool record(const Change &change) {
+    Run &current = run();
+    if (current.mode == Mode::Apply && !current.journalFolder.empty()) {
+        if (!current.journalStarted && !current.journalBroken) {
+            current.journalStarted = current.journal.create(current.journalFolder);
+            current.journalBroken = !current.journalStarted;
+        }
+        if (current.journalBroken || !current.journal.record(change)) {
+            if (!current.journalBroken)
+                std::fprintf(stderr, "Erreur d'ecriture du journal des changements <%s>\n",
+                             current.journal.folder().c_str());
+            current.journalBroken = true;
+            return false;
+        }
+    }
+    current.changes.push_back(change);
+    return true;
+}
+
+// One value of a machine key, as the program reads it.
+bool queryValue(os::HKey key, const std::string &name, std::uint32_t &type, std::string &data) {
+    std::uint32_t size = 0;
+    if (key == nullptr || os::regQueryValueEx(key, name.c_str(), &type, nullptr, &size) != os::errorSuccess)
+        return false;
+    data.assign(size, '\0');
+    unsigned char *buffer = reinterpret_cast<unsigned char *>(data.data());
+    if (os::regQueryValueEx(key, name.c_str(), &type, size == 0 ? nullptr : buffer, &size) != os::errorSuccess)
+        return false;
+    data.resize(size);
+    return true;
+}
+
+bool machineKeyExists(os::HKey root, const std::string &path, std::uint32_t view) {
+    os::HKey key = nullptr;
+    if (os::regOpenKeyEx(root, path.c_str(), os::keyRead | view, &key) != os::errorSuccess)
+        return false;
+    os::regCloseKey(key);
+    return true;
+}
+
+// The path of the highest key of root\path that neither the machine nor the preview has; empty
+// when the whole path exists.
+std::string highestMissingKey(os::HKey root, const std::string &path, std::uint32_t access) {
+    std::string prefix;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        std::size_t end = path.find_first_of("\\/", start);
+        if (end == std::string::npos)
+            end = path.size();
+        if (end > start) {
+            prefix += (prefix.empty() ? "" : "\\") + path.substr(start, end - start);
+            bool exists = machineKeyExists(root, prefix, access & viewBits) ||
+                          (previewing() && run().preview.keyCreated(fullKeyName(root, prefix.c_str(), access)));
+            if (!exists)
+                return prefix;
+        }
+        start = end + 1;
+    }
+    return {};
+}
+
+// The machine's or the preview's present state of a file.
+bool presentFile(const std::string &path, std::string &bytes) {
+    if (previewing()) {
+        if (auto recorded = run().preview.file(path)) {
+            bytes = recorded->value_or("");
+            return recorded->has_value();
+        }
+    }
+    return readFileBytes(path, bytes);
+}
+
+std::string parentOf(const std::string &path) {
+    std::size_t cut = path.find_last_of("\\/");
+    return cut == std::string::npos ? std::string() : path.substr(0, cut);
+}
+
+} // namespace
+
+void beginRun(Mode mode, const std::string &journalFolder) {
+    Run &current = run();
+    current.mode = mode;
+    current.journalFolder = mode == Mode::Apply ? journalFolder : std::string();
+    current.journal = RunJournal();
+    current.journalStarted = current.journalBroken = false;
+    current.changes.clear();
+    current.preview.clear();
+}
+
+void endRun() {
+    Run &current = run();
+    if (current.journalStarted && !current.journalBroken)
+        current.journal.setState(RunState::Complete);
+    beginRun(Mode::Apply, "");
+}
+
+Mode currentMode() {
+    return run().mode;
+}
+
+const std::vector<Change> &runChanges() {
+    return run().changes;
+}
+
+std::string runFolder() {
+    return run().journalStarted ? run().journal.folder() : std::string();
+}
+
+unsigned long openKey(os::HKey root, const char *path, std::uint32_t access, bool create, Key **key) {
+    *key = nullptr;
+    std::string subKey = path == nullptr ? "" : path;
+    std::string fullName = fullKeyName(root, subKey.c_str(), access);
+    os::HKey handle = nullptr;
+    unsigned long result = os::regOpenKeyEx(root, subKey.c_str(), access, &handle);
+    if (result == os::errorFileNotFound && (create || (previewing() && run().preview.keyCreated(fullName)))) {
+        std::string missing = highestMissingKey(root, subKey, access);
+        if (missing.empty()) {
+            result = os::errorSuccess; // a key the preview created
+        } else if (create) {
+            Change change;
+            change.kind = Change::Kind::CreateKey;
+            change.target = fullKeyName(root, missing.c_str(), access);
+            if (previewing()) {
+                // The real run needs the right to create below the deepest key that exists.
+                std::string existing = parentOf(missing);
+                os::HKey parent = nullptr;
+                result = os::regOpenKeyEx(root, existing.c_str(), os::keyReadWrite | (access & viewBits), &parent);
+                if (parent != nullptr)
+                    os::regCloseKey(parent);
+                if (result == os::errorFileNotFound && run().preview.keyCreated(fullKeyName(root, existing.c_str(), access)))
+                    result = os::errorSuccess;
+                if (result == os::errorSuccess && record(change))
+                    run().preview.createKey(fullName);
+            } else if (!record(change)) {
+                result = os::errorAccessDenied;
+            } else {
+                result = os::regCreateKeyEx(root, subKey.c_str(), access, &handle, nullptr);
+            }
+        }
+    }
+    if (result != os::errorSuccess)
+        return result;
+    *key = new Key{handle, fullName, (access & writeBits) != 0};
+    return os::errorSuccess;
+}
+
+void closeKey(Key *key) {
+    if (key != nullptr && key->handle != nullptr)
+        os::regCloseKey(key->handle);
+    delete key;
+}
+
+unsigned long readValues(Key *key, std::vector<RegValue> &values, std::vector<std::string> &lost) {
+    values.clear();
+    if (key == nullptr)
+        return os::errorInvalidHandle;
+    unsigned long result = os::errorSuccess;
+    std::uint32_t nameSize = 0, dataSize = 0;
+    if (key->handle != nullptr)
+        result = os::regQueryInfoKey(key->handle, nullptr, nullptr, nullptr, &nameSize, &dataSize);
+    for (std::uint32_t index = 0; key->handle != nullptr && result == os::errorSuccess; ++index) {
+        std::string name(nameSize + 1, '\0');
+        RegValue value;
+        value.data.assign(dataSize + 1, '\0');
+        std::uint32_t nameLength = nameSize + 1, size = dataSize + 1;
+        result = os::regEnumValue(key->handle, index, name.data(), &nameLength, &value.type,
+                                  reinterpret_cast<unsigned char *>(value.data.data()), &size);
+        if (result == os::errorNoMoreItems) {
+            result = os::errorSuccess;
+            break;
+        }
+        value.name = name.substr(0, name.find('\0'));
+        value.data.resize(size);
+        if (result == os::errorNoUnicodeTranslation) {
+            lost.push_back(value.name);
+            result = os::errorSuccess;
+        } else if (result == os::errorSuccess) {
+            values.push_back(value);
+        }
+    }
+    if (previewing())
+        run().preview.mergeValues(key->fullName, values);
+    return result;
+}
+
+unsigned long subkeyNames(Key *key, std::vector<std::string> &names, std::vector<std::string> &lost) {
+    names.clear();
+    if (key == nullptr)
+        return os::errorInvalidHandle;
+    unsigned long result = os::errorSuccess;
+    std::uint32_t nameSize = 0;
+    if (key->handle != nullptr)
+        result = os::regQueryInfoKey(key->handle, nullptr, &nameSize, nullptr, nullptr, nullptr);
+    for (std::uint32_t index = 0; key->handle != nullptr && result == os::errorSuccess; ++index) {
+        std::string name(nameSize + 1, '\0');
+        std::uint32_t length = nameSize + 1;
+        result = os::regEnumKeyEx(key->handle, index, name.data(), &length);
+        if (result == os::errorNoMoreItems) {
+            result = os::errorSuccess;
+            break;
+        }
+        if (result == os::errorNoUnicodeTranslation) {
+            lost.push_back(name.substr(0, name.find('\0')));
+            result = os::errorSuccess;
+        } else if (result == os::errorSuccess) {
+            names.push_back(name.substr(0, length));
+        }
+    }
+    if (previewing()) {
+        for (const std::string &created : run().preview.createdSubkeys(key->fullName))
+            if (std::none_of(names.begin(), names.end(),
+                             [&](const std::string &name) { return foldedName(name) == created; }))
+                names.push_back(created);
+        std::sort(names.begin(), names.end(),
+                  [](const std::string &a, const std::string &b) { return foldedName(a) < foldedName(b); });
+    }
+    return result;
+}
+
+unsigned long setValue(Key *key, const char *name, std::uint32_t type, const unsigned char *data,
+                       std::uint32_t size) {
+    if (key == nullptr)
+        return os::errorInvalidHandle;
+    if (!key->writable)
+        return os::errorAccessDenied;
+    Change change;
+    change.kind = Change::Kind::SetValue;
+    change.target = key->fullName;
+    change.name = name == nullptr ? "" : name;
+    change.typeAfter = type;
+    change.after.assign(reinterpret_cast<const char *>(data), size);
+    if (previewing()) {
+        std::vector<RegValue> present;
+        std::vector<std::string> lost;
+        readValues(key, present, lost);
+        for (const RegValue &value : present) {
+            if (sameRegistryName(value.name, change.name)) {
+                change.existedBefore = true;
+                change.typeBefore = value.type;
+                change.before = value.data;
+            }
+        }
+        if (record(change))
+            run().preview.setValue(key->fullName, {change.name, type, change.after});
+        return os::errorSuccess;
+    }
+    if (key->handle == nullptr)
+        return os::errorInvalidHandle;
+    change.existedBefore = queryValue(key->handle, change.name, change.typeBefore, change.before);
+    if (!record(change))
+        return os::errorAccessDenied;
+    return os::regSetValueEx(key->handle, name, type, data, size);
+}
+
+unsigned long flushKey(Key *key) {
+    if (key == nullptr)
+        return os::errorInvalidHandle;
+    return key->handle != nullptr ? os::regFlushKey(key->handle) : os::errorSuccess;
+}
+
+bool readFile(const char *path, std::string &bytes) {
+    return path != nullptr && presentFile(path, bytes);
+}
+
+bool pathExists(const char *path) {
+    if (path == nullptr)
+        return false;
+    if (previewing()) {
+        if (run().preview.folderCreated(path))
+            return true;
+        if (auto recorded = run().preview.file(path))
+            return recorded->has_value();
+    }
+    return os::access(path, 0) == 0;
+}
+
+bool previewCreatedFolder(const char *path) {
+    return path != nullptr && previewing() && run().preview.folderCreated(path);
+}
+
+bool writeFile(const char *path, const std::string &bytes) {
+    if (path == nullptr)
+        return false;
+    Change change;
+    change.kind = Change::Kind::WriteFile;
+    change.target = path;
+    change.existedBefore = presentFile(path, change.before);
+    change.after = fingerprintOf(bytes);
+    if (!record(change))
+        return false;
+    if (!previewing())
+        return writeFileBytes(path, bytes);
+    run().preview.writeFile(path, bytes);
+    return true;
+}
+
+bool deleteFile(const char *path) {
+    if (path == nullptr)
+        return false;
+    Change change;
+    change.kind = Change::Kind::DeleteFile;
+    change.target = path;
+    change.existedBefore = presentFile(path, change.before);
+    if (!change.existedBefore || !record(change))
+        return false;
+    if (!previewing())
+        return os::deleteFile(path);
+    run().preview.deleteFile(path);
+    return true;
+}
+
+int makeDirectory(const char *path) {
+    if (path == nullptr || pathExists(path))
+        return -1;
+    std::string parent = parentOf(path);
+    if (!parent.empty() && parent.back() != ':' && !pathExists(parent.c_str()))
+        return -1; // as _mkdir, a folder needs its parent: nothing to journal
+    Change change;
+    change.kind = Change::Kind::CreateFolder;
+    change.target = path;
+    if (!record(change))
+        return -1;
+    if (!previewing())
+        return os::makeDirectory(path);
+    run().preview.createFolder(path);
+    return 0;
+}
+
+unsigned long startProgram(const char *commandLine) {
+    Change change;
+    change.kind = Change::Kind::StartProgram;
+    change.target = commandLine == nullptr ? "" : commandLine;
+    if (!record(change))
+        return os::errorAccessDenied;
+    return previewing() ? os::errorSuccess : os::createProcess(commandLine);
+}
+
+} // namespace journal
