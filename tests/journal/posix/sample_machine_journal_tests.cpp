@@ -25,7 +25,7 @@ namespace {
 using Snapshot = std::map<std::string, std::string>; // registry value or file -> its content
 
 const char *const okCommands[] = {"host 1\nautoload on\nok\n", "host 2\nautoload on\nok\n",
-                                  "host 3\nautoload on\nok\n"};
+                                  "host 3\nautoload on\nok\n", "host 4\nautoload on\nok\n"};
 
 std::string fileBytes(const fs::path &path) {
     std::ifstream in(path, std::ios::binary);
@@ -117,7 +117,7 @@ protected:
 
 TEST_F(SampleMachineJournal, OkThenUndoGivesBackTheMachineForEachHost) {
     Snapshot before = snapshot(work + "/template");
-    for (int host = 0; host < 3; ++host) {
+    for (int host = 0; host < 4; ++host) {
         SCOPED_TRACE(okCommands[host]);
         std::string machine = freshMachine("host" + std::to_string(host));
         ASSERT_EQ(run(machine, okCommands[host], 0), 0);
