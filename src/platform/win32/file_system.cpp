@@ -61,12 +61,12 @@ bool deleteFile(const char *path) {
 }
 
 bool replaceFile(const char *from, const char *to) {
-    return MoveFileExW(utf16FromCp1252(from).c_str(), utf16FromCp1252(to).c_str(),
+    return MoveFileExW(utf16FromSystem(from).c_str(), utf16FromSystem(to).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 bool removeDirectory(const char *path) {
-    return _wrmdir(utf16FromCp1252(path).c_str()) == 0;
+    return _wrmdir(utf16FromSystem(path).c_str()) == 0;
 }
 
 int makeDirectory(const char *path) {
