@@ -41,8 +41,8 @@ void flatten(const regtree::Key &key, const std::string &path, Snapshot &out) {
         out["reg " + path + " [" + name + "]"] =
             std::to_string(value.type) + ":" + std::string(value.data.begin(), value.data.end());
     }
-    for (const auto &[name, subkey] : key.subkeys())
-        flatten(*subkey, path + "\\" + std::string(name.begin(), name.end()), out);
+    for (const auto &subkey : key.subkeys())
+        flatten(*subkey, path + "\\" + std::string(subkey->name().begin(), subkey->name().end()), out);
 }
 
 // What differs between two machines: the registry values and files missing, added or changed.
