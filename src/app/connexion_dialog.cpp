@@ -2,13 +2,10 @@
 // the controls that follow the selected host, OK and the logo (see connexion_dialog.h).
 #include "app/connexion_dialog.h"
 
-#include "app/command_line.h"
-#include "core/text_functions.h"
+#include "app/connexion_steps.h"
 #include "hosts/catalogue_file.h"
 #include "hosts/host_detection.h"
-#include "install/install_description.h"
 #include "install/install_settings.h"
-#include "install/param_file.h"
 #include "files/file_utils.h"
 #include "integration/deployment.h"
 #include "journal/change_layer.h"
@@ -30,12 +27,10 @@ const char *const publisherAddress = "www.veltra.example";
 
 Deployment currentDeployment = deployConfiguration;
 
-// The first host whose child field holds exactly text, or null.
-ParamNode *hostWith(const ParamNode &hosts, const char *field, const char *text) {
-    for (NodeCell *cell = hosts.Children(); cell != nullptr; cell = cell->next)
-        if (StrEqual(ParamNodeOf(cell)->GetText(field, nullptr), text))
-            return ParamNodeOf(cell);
-    return nullptr;
+// The context picked by the user among several, in the choice dialog.
+const char *chooseProfile(NodeList profiles) {
+    return ChooseFromList("Profil applicatif", "S\xE9lectionnez le profil \xE0 configurer", profiles, true,
+                          nullptr, nullptr, 1, -1);
 }
 
 } // namespace
@@ -51,80 +46,13 @@ Deployment SetDeployment(Deployment deployment) {
 }
 
 ConnexionDialog::ConnexionDialog(const char *commandLine) {
-    loadRegistrySettings();
-    AssignProgramDir(programFolderText);
-
-    TextString hostArgs, appArgs, drawings;
-    splitCommandLine(commandLine, hostArgs, appArgs, drawings);
-    currentContext.Clear();
-    drawingFiles.Assign(drawings.CStr());
-
-    TextString contextName;
-    chooseContext(appArgs, contextName);
-
+    loadConnexionState(commandLine, chooseProfile, programFolderText, drawingFiles);
     TextString path;
-    configPath(path, programFolderText.CStr(), connexionSettingsFile, "GenAuto");
-    ParamNode saved(nullptr, nullptr);
-    loadParamFile(saved, path.CStr());
-    if (saved.ChildCount() > 0) {
-        loadConnexionSettings(saved);
-    } else {
-        ArgsCAD.Clear();
-        ArgsAPP.Clear();
-    }
-
-    if (!IsBlank(hostArgs.CStr()))
-        ArgsCAD.Assign(hostArgs.CStr());
-    if (!IsBlank(appArgs.CStr()))
-        ArgsAPP.Assign(appArgs.CStr());
-
-    // The context of the run goes into the add-on's and the host's arguments unless the add-on's
-    // arguments already name it.
-    if (!IsBlank(contextName.CStr())) {
-        TextString named;
-        const char *stored = extractContext(ArgsAPP.CStr(), named, nullptr, nullptr);
-        if (!StrEqual(stored, contextName.CStr())) {
-            ArgsAPP.Assign("CTX = ");
-            ArgsAPP.Append(contextName.CStr());
-            ArgsCAD.Assign("/P ");
-            ArgsCAD.Append(contextName.CStr());
-        }
-    }
-    currentContext.Clear();
-
     AssignProgramDir(path, "vltprd.bmp", "imgmenu");
     logo = getBmpImage(path.CStr(), true);
-    AssignProgramDir(path, "langues.ini", "system");
-    loadParamFile(languages, path.CStr());
-
+    loadLanguagesAndModuleSize(languages);
     has32 = has64 = 0;
-    if (Vers64 < 0)
-        Vers64 = windowsBitness() == 64 ? 1 : 0;
     use64 = Vers64;
-}
-
-void ConnexionDialog::chooseContext(TextString &appArgs, TextString &contextName) {
-    if (!IsBlank(appArgs.CStr())) {
-        int equalsCount = 0;
-        extractContext(appArgs.CStr(), contextName, nullptr, &equalsCount);
-        if (equalsCount == 0)
-            appArgs.Clear();
-        currentContext.Assign(contextName.CStr());
-        return;
-    }
-    ParamNode contexts(nullptr, nullptr);
-    int count = listContexts(contexts, programFolderText.CStr(), true);
-    if (count == 1) {
-        contextName.Assign(contexts.ChildAt(0)->Name());
-    } else if (count > 1) {
-        NodeList profiles = contexts.Children(true);
-        const char *chosen = ChooseFromList("Profil applicatif", "S\xE9lectionnez le profil \xE0 configurer",
-                                            profiles, true, nullptr, nullptr, 1, -1);
-        if (chosen != nullptr) {
-            contextName.Assign(chosen);
-            currentContext.Assign(chosen);
-        }
-    }
 }
 
 ConnexionDialog::~ConnexionDialog() {
@@ -173,10 +101,7 @@ bool ConnexionDialog::OnInitDialog(os::DialogWindow &dialog) {
 
     languageChoice.Attach(languageCombo);
     languageChoice.Bind(languages.Children(), false);
-    if (IsBlank(ChoixLG.CStr()) && languages.ChildCount() > 0)
-        languageChoice.SelectNode(languages.ChildAt(0));
-    else
-        languageChoice.SelectByName(ChoixLG.CStr());
+    preselectLanguage(languageChoice, languages);
 
     updateHostDependentControls();
     return true;
@@ -186,15 +111,7 @@ void ConnexionDialog::fillHosts() {
     detectHosts(hosts);
     hostChoice.Attach(hostCombo);
     hostChoice.Bind(hosts.Children(), false);
-
-    ParamNode *chosen = nullptr;
-    if (!IsBlank(ChoixCADReg.CStr()))
-        chosen = hostWith(hosts, "TETEREL", ChoixCADReg.CStr());
-    if (chosen == nullptr && !IsBlank(ChoixCAD.CStr()))
-        chosen = hostWith(hosts, "CIBLE", ChoixCAD.CStr());
-    if (chosen == nullptr)
-        chosen = hosts.ChildAt(0);
-    hostChoice.SelectNode(chosen);
+    hostChoice.SelectNode(preselectedHost(hosts));
 }
 
 void ConnexionDialog::readChecks() {
@@ -219,28 +136,19 @@ void ConnexionDialog::updateHostDependentControls() {
     okButton->Enable(host != nullptr);
     if (host == nullptr)
         return;
-    const auto *version = reinterpret_cast<const HostVersion *>(host->GetHandle("CDINF", 0));
-    if (version == nullptr)
+    if (host->GetHandle("CDINF", 0) == 0)
         return;
 
     // The user's choice of size is remembered only while both sizes were possible.
     if (has32 && has64)
         Vers64 = use64;
-    has32 = IsBlank(host->GetText("AP32", nullptr)) ? 0 : 1;
-    has64 = IsBlank(host->GetText("AP64", nullptr)) ? 0 : 1;
-    if (windowsBitness() == 32)
-        has64 = 0;
+    ModuleSizes sizes = moduleSizesOf(*host);
+    has32 = sizes.has32 ? 1 : 0;
+    has64 = sizes.has64 ? 1 : 0;
 
-    use64Button->Enable(false);
-    autoloadButton->Enable(version->startupVariant() != 1);
-    if (has64 && !has32) {
-        use64 = 1;
-    } else if (has32 && !has64) {
-        use64 = 0;
-    } else {
-        use64 = Vers64;
-        use64Button->Enable(true);
-    }
+    use64Button->Enable(sizes.both());
+    autoloadButton->Enable(autoloadOffered(*host));
+    use64 = moduleSizeToUse(sizes, Vers64);
     writeChecks();
 }
 
@@ -256,21 +164,8 @@ void ConnexionDialog::OnOK(os::DialogWindow &dialog) {
     if (language == nullptr || host == nullptr)
         return;
 
-    ChoixCAD.Assign(host->GetText("CIBLE", nullptr));
-    ChoixCADReg.Assign(host->GetText("TETEREL", nullptr));
-    ChoixLG.Assign(language->Name());
-
-    TextString name;
-    currentContext.Assign(extractContext(ArgsAPP.CStr(), name, nullptr, nullptr));
-
-    ParamNode settings(nullptr, nullptr);
-    saveConnexionSettings(settings);
-    TextString path;
-    configPath(path, programFolderText.CStr(), connexionSettingsFile, "GenAuto");
-    ensureFolderFor(path.CStr(), true);
-    saveParamFile(settings, path.CStr());
-
-    currentDeployment(*host, *language, use64 != 0, drawingFiles.CStr(), autoload != 0);
+    confirmConnexion(*host, *language, use64 != 0, autoload != 0, drawingFiles.CStr(), programFolderText.CStr(),
+                     currentDeployment);
     dialog.EndDialog(ID_BUTTON_OK);
 }
 

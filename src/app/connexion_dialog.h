@@ -3,6 +3,7 @@
 // language, the module size and the start-up load, OK deploys, destruction saves the settings.
 #pragma once
 
+#include "app/connexion_steps.h"
 #include "core/param_node.h"
 #include "core/text_string.h"
 #include "platform/dialog.h"
@@ -15,8 +16,6 @@ int windowsBitness();
 
 // What OK runs to deploy the choice: deployConfiguration unless another was put in place (tests
 // that watch the call). SetDeployment(null) restores it; the previous one is returned.
-using Deployment = int (*)(const ParamNode &host, const ParamNode &language, bool use64,
-                           const char *drawingFiles, bool autoload);
 Deployment SetDeployment(Deployment deployment);
 
 class ConnexionDialog : public os::DialogHandler {
@@ -47,9 +46,6 @@ public:
     int Use64() const { return use64; }
 
 private:
-    // The context named by appArgs, or chosen by the user among the configured ones (empty: the
-    // standard profile); sets currentContext as it goes.
-    void chooseContext(TextString &appArgs, TextString &contextName);
     // Data exchange of the two check boxes.
     void readChecks();
     void writeChecks();

@@ -10,6 +10,8 @@
 
 namespace {
 
+bool launcherStarts = true;
+
 void appendLine(TextString &text, const char *line) {
     text.Append(line);
     text.AppendChar('\n');
@@ -45,5 +47,12 @@ void handOverToLauncher(const char *firstProgram, int bits, const char *alternat
     commandLine.Append(ArgsCAD.CStr());
     commandLine.AppendChar(' ');
     commandLine.Append(drawingFiles);
-    runProgram(commandLine.CStr());
+    if (launcherStarts)
+        runProgram(commandLine.CStr());
+}
+
+bool setLauncherStart(bool start) {
+    bool previous = launcherStarts;
+    launcherStarts = start;
+    return previous;
 }

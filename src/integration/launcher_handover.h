@@ -8,3 +8,7 @@
 // the diagnostic stream only.
 void handOverToLauncher(const char *firstProgram, int bits, const char *alternativeExecutable,
                         const char *productKey, const char *drawingFiles);
+
+// Whether handOverToLauncher starts the launcher after writing CmdApp.inf: yes unless a
+// deployment without a user at the screen (at logon) turned it off. Returns the previous setting.
+bool setLauncherStart(bool start);

@@ -1,0 +1,29 @@
+// veltractl's dispatch: the command line checked first, then the command (see veltractl.h).
+#include "ctl/veltractl.h"
+
+#include "ctl/ctl_commands.h"
+#include "ctl/ctl_output.h"
+
+int runVeltractl(const std::vector<std::string> &arguments) {
+    CtlOptions options;
+    std::string error;
+    if (arguments.empty()) {
+        printText(ctlUsage());
+        return ctlBadChoice;
+    }
+    if (!parseCtlArguments(arguments, options, error)) {
+        printError(error);
+        return ctlBadChoice;
+    }
+    switch (options.command) {
+    case CtlCommand::Hosts:
+        return listHosts(options);
+    case CtlCommand::Languages:
+        return listLanguages(options);
+    case CtlCommand::Status:
+        return showStatus(options);
+    case CtlCommand::Deploy:
+        return deploy(options);
+    }
+    return ctlBadChoice;
+}

@@ -1,0 +1,29 @@
+// The console program's arguments and output in the sandbox (see platform/console.h).
+#include "platform/console.h"
+
+#include "platform/posix/codepage.h"
+#include "platform/posix/command_line.h"
+
+#include <cstdio>
+
+namespace os {
+
+std::vector<std::string> programArguments() {
+    std::vector<std::string> arguments = processArguments();
+    if (!arguments.empty())
+        arguments.erase(arguments.begin());
+    return arguments;
+}
+
+void writeConsoleText(std::string_view text, bool toError) {
+    std::string converted = utf8FromCp1252(text);
+    std::fwrite(converted.data(), 1, converted.size(), toError ? stderr : stdout);
+    std::fflush(toError ? stderr : stdout);
+}
+
+void writeRawOutput(std::string_view bytes) {
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    std::fflush(stdout);
+}
+
+} // namespace os

@@ -1,0 +1,46 @@
+// The console program's arguments and output on Windows (see platform/console.h).
+#include "platform/console.h"
+
+#include "platform/win32/codepage.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <cstdio>
+
+namespace os {
+
+std::vector<std::string> programArguments() {
+    std::vector<std::string> arguments;
+    int count = 0;
+    wchar_t **words = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (words == nullptr)
+        return arguments;
+    for (int index = 1; index < count; ++index)
+        arguments.push_back(cp1252FromUtf16(words[index]));
+    LocalFree(words);
+    return arguments;
+}
+
+void writeConsoleText(std::string_view text, bool toError) {
+    std::FILE *stream = toError ? stderr : stdout;
+    std::fflush(stream);
+    HANDLE handle = GetStdHandle(toError ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    DWORD mode = 0;
+    if (handle != INVALID_HANDLE_VALUE && handle != nullptr && GetConsoleMode(handle, &mode)) {
+        std::wstring wide = utf16FromCp1252(text.data(), text.size());
+        DWORD written = 0;
+        WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+        return;
+    }
+    std::fwrite(text.data(), 1, text.size(), stream);
+    std::fflush(stream);
+}
+
+void writeRawOutput(std::string_view bytes) {
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    std::fflush(stdout);
+}
+
+} // namespace os
