@@ -75,6 +75,8 @@ const ParamNode *findHost(const std::vector<const ParamNode *> &entries, const s
                           std::string &error) {
     if (std::size_t number = numberIn(selector, entries.size()))
         return entries[number - 1];
+    // A selector made of digits only is a number, never a piece of an entry.
+    const bool digits = selector.find_first_not_of("0123456789") == std::string::npos;
     const std::string wanted = folded(selector.c_str());
     for (const ParamNode *host : entries)
         if (!wanted.empty() && (wanted == folded(host->GetText("TETEREL", "")) ||
@@ -83,7 +85,7 @@ const ParamNode *findHost(const std::vector<const ParamNode *> &entries, const s
     const ParamNode *found = nullptr;
     int matches = 0;
     for (const ParamNode *host : entries)
-        if (folded(host->Value()).find(wanted) != std::string::npos) {
+        if (!digits && folded(host->Value()).find(wanted) != std::string::npos) {
             found = host;
             ++matches;
         }

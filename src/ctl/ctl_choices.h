@@ -14,7 +14,8 @@ std::vector<const ParamNode *> languageEntries(const ParamNode &languages);
 
 // The host selector names: its number among entries (from 1), its registry key (with or without
 // the root, '/' or '\', any letter case), or a text found in exactly one entry's text without
-// regard to letter case (as the choice dialog's filter finds). Null with error set otherwise.
+// regard to letter case (as the choice dialog's filter finds; a selector of digits only is a
+// number). Null with error set otherwise.
 const ParamNode *findHost(const std::vector<const ParamNode *> &entries, const std::string &selector,
                           std::string &error);
 

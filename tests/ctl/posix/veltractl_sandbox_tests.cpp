@@ -1,0 +1,197 @@
+// veltractl on copies of the sample machine, run as IT people run it: deploy against the dialog's
+// OK, status as a detection rule, JSON read back, bad command lines, and the Active Setup command.
+#include "platform/posix/command_line.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Outcome {
+    int code;
+    std::string out, err;
+};
+
+class VeltractlTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char folder[] = "/tmp/veltractl-XXXXXX";
+        ASSERT_NE(mkdtemp(folder), nullptr);
+        work = folder;
+    }
+    void TearDown() override { fs::remove_all(work); }
+
+    // A fresh copy of the sample machine named name.
+    std::string machine(const std::string &name) {
+        std::string root = work + "/" + name;
+        std::string copy = "'" VELTRA_SAMPLES_DIR "/copy-machine' '" + root + "'";
+        EXPECT_EQ(std::system(copy.c_str()), 0);
+        return root;
+    }
+
+    // Runs program (with its arguments, shell-quoted) on the machine root, at most 60 s; extra
+    // holds more environment settings.
+    Outcome run(const std::string &root, const std::string &program, const std::string &arguments,
+            const std::string &input = "", const std::string &extra = "") {
+        std::ofstream(work + "/in") << input;
+        std::string command = "cd '" + work + "' && VELTRA_ROOT='" + root +
+                              "' VELTRA_PROGRAM='C:\\Program Files\\Veltra\\veltractl.exe' " + extra +
+                              " timeout 60 '" + program + "' " + arguments + " <in >out 2>err";
+        int status = std::system(command.c_str());
+        return Outcome{WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(work + "/out"), read(work + "/err")};
+    }
+    Outcome ctl(const std::string &root, const std::string &arguments, const std::string &extra = "") {
+        return run(root, VELTRACTL, arguments, "", extra);
+    }
+
+    static std::string read(const std::string &path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    // The machine as a text: every file below drive_c with its bytes, then registry.reg. The
+    // launcher's record is awaited first (it is started without waiting); skipLauncher leaves it out.
+    static std::string state(const std::string &root, bool skipLauncher = false) {
+        const std::string record = root + "/drive_c/Program Files/Veltra/lanceurcad.txt";
+        for (int wait = 0; wait < 100 && !skipLauncher && !fs::exists(record); ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::string text;
+        std::vector<std::string> paths;
+        for (const auto &entry : fs::recursive_directory_iterator(root + "/drive_c"))
+            if (entry.is_regular_file() && !(skipLauncher && entry.path() == record))
+                paths.push_back(entry.path().string());
+        std::sort(paths.begin(), paths.end());
+        for (const std::string &path : paths)
+            text += path.substr(root.size()) + "\n" + read(path) + "\n";
+        return text + read(root + "/registry.reg");
+    }
+
+    std::string work;
+};
+
+TEST_F(VeltractlTest, DeployWritesWhatTheDialogsOkWritesForEachHostInTurn) {
+    std::string dialog = machine("dialog"), command = machine("command");
+    Outcome hosts = ctl(command, "hosts --json");
+    ASSERT_EQ(hosts.code, 0);
+    nlohmann::json list = nlohmann::json::parse(hosts.out)["hosts"];
+    ASSERT_EQ(list.size(), 3u);
+    for (const auto &host : list) {
+        int number = host["number"];
+        bool autoload = host["autoloadOffered"];
+        SCOPED_TRACE(host["entry"].get<std::string>());
+        EXPECT_EQ(run(dialog, VELTRACFG, "", "host " + std::to_string(number) + "\n" +
+                                             (autoload ? "autoload on\n" : "") + "ok\n").code, 0);
+        Outcome deployed = ctl(command, "deploy --host " + std::to_string(number) + (autoload ? " --autoload" : ""));
+        EXPECT_EQ(deployed.code, 0) << deployed.err;
+        EXPECT_TRUE(state(command) == state(dialog));
+        fs::remove(command + "/drive_c/Program Files/Veltra/lanceurcad.txt");
+        fs::remove(dialog + "/drive_c/Program Files/Veltra/lanceurcad.txt");
+    }
+}
+
+TEST_F(VeltractlTest, StatusIsTheDetectionRule) {
+    std::string root = machine("m");
+    Outcome before = ctl(root, "status --json");
+    EXPECT_EQ(before.code, 3);
+    nlohmann::json status = nlohmann::json::parse(before.out);
+    EXPECT_FALSE(status["ready"]);
+    ASSERT_EQ(status["hosts"].size(), 3u);
+    EXPECT_FALSE(status["hosts"][2]["registered"]);
+
+    ASSERT_EQ(ctl(root, "deploy --host ACAD-7101 --language fran\xC3\xA7" "ais --no-launch").code, 0);
+    Outcome after = ctl(root, "status --json --host 3");
+    EXPECT_EQ(after.code, 0) << after.out;
+    status = nlohmann::json::parse(after.out);
+    ASSERT_EQ(status["hosts"].size(), 1u);
+    const auto &acad = status["hosts"][0];
+    EXPECT_TRUE(acad["registered"]);
+    EXPECT_TRUE(acad["moduleExists"]);
+    EXPECT_EQ(acad["trustedFolder"], "ok");
+    EXPECT_EQ(acad["settingsLanguage"], "FRA");
+    EXPECT_EQ(ctl(root, "status --host 1").code, 3) << "another host stays unregistered";
+    EXPECT_EQ(ctl(root, "status").code, 0);
+    EXPECT_FALSE(fs::exists(root + "/drive_c/Program Files/Veltra/lanceurcad.txt")) << "--no-launch";
+}
+
+TEST_F(VeltractlTest, BadCommandLinesSayWhyInOneLineAndChangeNothing) {
+    std::string root = machine("m");
+    // The sandbox writes its registry file back in its own key order when a program ends: a first
+    // run brings the sample's file into that form.
+    ASSERT_EQ(ctl(root, "hosts").code, 0);
+    const std::string before = state(root, true);
+    const struct {
+        const char *arguments;
+        const char *extra;
+        const char *reason;
+    } cases[] = {
+        {"frobnicate", "", "commande inconnue"},
+        {"deploy --host 1 --colour blue", "", "option inconnue"},
+        {"status --all-users", "", "option inconnue"},
+        {"deploy --host", "", "valeur manquante"},
+        {"deploy --language FRA", "", "--host est obligatoire"},
+        {"deploy --host 1 --bits 16", "", "--bits"},
+        {"deploy --host nowhere", "", "h\xC3\xB4te inconnu"},
+        {"deploy --host cad", "", "h\xC3\xB4te ambigu"},
+        {"status --host 7", "", "h\xC3\xB4te inconnu"},
+        {"deploy --host 1 --language Klingon", "", "langue inconnue"},
+        {"deploy --host 2 --bits 32", "", "pas de module 32 bits"},
+        {"deploy --host 3 --autoload", "", "Autoload n'est pas propos"},
+        {"deploy --host 1 --context Etude", "", "profil applicatif inconnu"},
+        {"deploy --host 1 --all-users", "VELTRA_ADMIN=0", "droits d'administrateur"},
+    };
+    for (const auto &bad : cases) {
+        SCOPED_TRACE(bad.arguments);
+        Outcome result = ctl(root, bad.arguments, bad.extra);
+        EXPECT_EQ(result.code, 2);
+        std::size_t at = result.err.find("veltractl : ");
+        ASSERT_NE(at, std::string::npos) << result.err;
+        EXPECT_EQ(result.err.find("veltractl : ", at + 1), std::string::npos) << "one line";
+        EXPECT_NE(result.err.find(bad.reason, at), std::string::npos) << result.err;
+        EXPECT_TRUE(result.out.empty());
+    }
+    EXPECT_TRUE(state(root, true) == before);
+}
+
+TEST_F(VeltractlTest, TheActiveSetupCommandRepeatsTheDeployment) {
+    std::string deployed = machine("deployed"), atLogon = machine("logon");
+    Outcome result = ctl(deployed, "deploy --host 1 --autoload --language 2 --all-users --json");
+    ASSERT_EQ(result.code, 0) << result.err;
+    std::string stub = nlohmann::json::parse(result.out)["activeSetup"];
+    std::vector<std::string> arguments = os::splitCommandLine(stub);
+    ASSERT_GE(arguments.size(), 2u);
+    EXPECT_EQ(arguments[0], "C:\\Program Files\\Veltra\\veltractl.exe");
+    EXPECT_NE(read(deployed + "/registry.reg").find("S\0t\0u\0b\0P\0a\0t\0h", 0, 15), std::string::npos);
+    arguments.erase(arguments.begin());
+    ASSERT_EQ(ctl(atLogon, os::joinCommandLine(arguments)).code, 0);
+
+    // The deployment's machine without the component it registered and the launcher it started.
+    state(deployed); // waits for the launcher
+    fs::remove(deployed + "/drive_c/Program Files/Veltra/lanceurcad.txt");
+    std::string expected = state(deployed, true);
+    std::u16string registry;
+    std::string bytes = read(deployed + "/registry.reg");
+    registry.resize(bytes.size() / 2);
+    std::memcpy(registry.data(), bytes.data(), registry.size() * 2);
+    const std::u16string header = u"\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Active Setup";
+    for (std::size_t at; (at = registry.find(header)) != std::u16string::npos;)
+        registry.erase(at, registry.find(u"\r\n\r\n", at + 2) + 2 - at);
+    std::string withoutComponent(reinterpret_cast<const char *>(registry.data()), registry.size() * 2);
+    expected.replace(expected.size() - bytes.size(), bytes.size(), withoutComponent);
+    EXPECT_TRUE(state(atLogon, true) == expected);
+}
+
+} // namespace
