@@ -11,14 +11,11 @@
 #include "journal/change_layer.h"
 #include "journal/undo.h"
 #include "registry/registry_setting.h"
-#include "registry/registry_view.h"
 #include "vars/own_data.h"
 #include "vars/shell_folders.h"
 #include "widgets/bmp_image.h"
 #include "widgets/choice_dialog.h"
 #include "widgets/dialog_runner.h"
-
-#include <cstring>
 
 namespace {
 
@@ -34,10 +31,6 @@ const char *chooseProfile(NodeList profiles) {
 }
 
 } // namespace
-
-int windowsBitness() {
-    return is64BitWindows();
-}
 
 Deployment SetDeployment(Deployment deployment) {
     Deployment previous = currentDeployment;

@@ -11,9 +11,6 @@
 
 class BmpImage;
 
-// The bitness of Windows: 64 or 32 (also when it cannot be told).
-int windowsBitness();
-
 // What OK runs to deploy the choice: deployConfiguration unless another was put in place (tests
 // that watch the call). SetDeployment(null) restores it; the previous one is returned.
 Deployment SetDeployment(Deployment deployment);

@@ -52,6 +52,10 @@ void chooseContext(TextString &appArgs, TextString &contextName, ContextChooser 
 
 } // namespace
 
+int windowsBitness() {
+    return is64BitWindows();
+}
+
 void loadConnexionState(const char *commandLine, ContextChooser chooser, TextString &programFolder,
                         TextString &drawingFiles) {
     loadRegistrySettings();
@@ -101,7 +105,7 @@ void loadLanguagesAndModuleSize(ParamNode &languages) {
     AssignProgramDir(path, "langues.ini", "system");
     loadParamFile(languages, path.CStr());
     if (Vers64 < 0)
-        Vers64 = is64BitWindows() == 64 ? 1 : 0;
+        Vers64 = windowsBitness() == 64 ? 1 : 0;
 }
 
 ParamNode *preselectedHost(const ParamNode &hosts) {
@@ -125,7 +129,7 @@ void preselectLanguage(NodeCombo &languageChoice, const ParamNode &languages) {
 ModuleSizes moduleSizesOf(const ParamNode &host) {
     ModuleSizes sizes;
     sizes.has32 = !IsBlank(host.GetText("AP32", nullptr));
-    sizes.has64 = !IsBlank(host.GetText("AP64", nullptr)) && is64BitWindows() != 32;
+    sizes.has64 = !IsBlank(host.GetText("AP64", nullptr)) && windowsBitness() != 32;
     return sizes;
 }
 

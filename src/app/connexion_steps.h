@@ -8,6 +8,9 @@ class NodeCombo;
 class ParamNode;
 class TextString;
 
+// The bitness of Windows: 64 or 32 (also when it cannot be told).
+int windowsBitness();
+
 // Picks one of several contexts when the command line names none: gives the chosen name, or null
 // to keep the standard profile.
 using ContextChooser = const char *(*)(NodeList profiles);

@@ -1,5 +1,6 @@
 // veltractl hosts and veltractl languages: the detected hosts in the dialog's order and the
 // languages in the order the dialog shows them.
+#include "app/connexion_steps.h"
 #include "core/param_node.h"
 #include "core/text_functions.h"
 #include "core/text_string.h"
@@ -11,8 +12,6 @@
 #include "install/param_file.h"
 #include "files/file_utils.h"
 #include "registry/registry_setting.h"
-
-#include "app/connexion_steps.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "install/install_settings.h"
 #include "install/param_file.h"
 #include "files/file_utils.h"
+#include "integration/deployment.h"
 #include "registry/registry_key.h"
 #include "vars/environment.h"
 
@@ -99,25 +100,6 @@ bool appLoadNamesModule(const ParamNode &host, const std::string &profile, Regis
     return false;
 }
 
-// The start-up file the deployment writes for the family in the context's "GenAuto" folder.
-const char *startupFileOf(HostFamily family) {
-    switch (family) {
-    case HostFamily::AutoCad:
-        return "acad.rx";
-    case HostFamily::BricsCad:
-        return "autoload.rx";
-    case HostFamily::ZwCadClassic:
-    case HostFamily::ZwCadPlus:
-        return "zwcad.rx";
-    case HostFamily::IntelliCad:
-        return "Icad.sds";
-    case HostFamily::GstarCad:
-        return "gcad.lsp";
-    default:
-        return nullptr;
-    }
-}
-
 // Ok when the list held in the profile's value names folder, Missing when it does not, and
 // NotApplicable when the list is blank (the deployment adds only to a stored list) or
 // onlyIfStored is false and there is nothing to check.
@@ -163,9 +145,9 @@ RegistrationStatus registrationStatusOf(const ParamNode &host, const char *progr
         std::string autoLoadFile = valueOf(std::string("HKEY_CURRENT_USER/") + productKey, "RoamableRootFolder");
         if (!(row->family == HostFamily::ZwCadPlus && !autoLoadFile.empty() &&
               fileNamesModule(host, autoLoadFile + "AppAutoLoad.app", status)) &&
-            startupFileOf(row->family) != nullptr) {
+            startupFileName(row->family) != nullptr) {
             TextString file;
-            configPath(file, programFolder, startupFileOf(row->family), "GenAuto");
+            configPath(file, programFolder, startupFileName(row->family), "GenAuto");
             fileNamesModule(host, file.CStr(), status);
         }
     }

@@ -21,25 +21,6 @@ const char *childText(const ParamNode &node, const char *name) {
     return text != nullptr ? text : "";
 }
 
-// The start-up file the add-on writes for the family in the "GenAuto" folder, or null.
-const char *startupFileName(HostFamily family) {
-    switch (family) {
-    case HostFamily::AutoCad:
-        return "acad.rx";
-    case HostFamily::BricsCad:
-        return "autoload.rx";
-    case HostFamily::ZwCadClassic:
-    case HostFamily::ZwCadPlus:
-        return "zwcad.rx";
-    case HostFamily::IntelliCad:
-        return "Icad.sds";
-    case HostFamily::GstarCad:
-        return "gcad.lsp";
-    default:
-        return nullptr;
-    }
-}
-
 // Writes (or for AutoCAD with the AppLoad registration, removes) the family's start-up file:
 // the module path, or for GstarCAD the command that loads it (whose older companion file
 // "Gcad2016doc.lsp" is removed).
@@ -94,6 +75,24 @@ void writeRegistryFile(const HostVersion &row, const char *productKey, const cha
 }
 
 } // namespace
+
+const char *startupFileName(HostFamily family) {
+    switch (family) {
+    case HostFamily::AutoCad:
+        return "acad.rx";
+    case HostFamily::BricsCad:
+        return "autoload.rx";
+    case HostFamily::ZwCadClassic:
+    case HostFamily::ZwCadPlus:
+        return "zwcad.rx";
+    case HostFamily::IntelliCad:
+        return "Icad.sds";
+    case HostFamily::GstarCad:
+        return "gcad.lsp";
+    default:
+        return nullptr;
+    }
+}
 
 int deployConfiguration(const ParamNode &host, const ParamNode &language, bool use64,
                         const char *drawingFiles, bool autoload) {

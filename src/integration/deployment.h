@@ -2,7 +2,12 @@
 // confirmed: start-up file, registry file, host start-up lists, folders, then the launcher.
 #pragma once
 
+#include "hosts/host_version.h"
+
 class ParamNode;
+
+// The start-up file the add-on writes for the family in the context's "GenAuto" folder, or null.
+const char *startupFileName(HostFamily family);
 
 // Deploys the choice: host is the chosen child of the detection result, language the chosen
 // language node (its name is the language code), drawingFiles the drawing files of the
