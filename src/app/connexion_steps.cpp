@@ -57,8 +57,8 @@ int windowsBitness() {
 }
 
 void loadConnexionState(const char *commandLine, ContextChooser chooser, TextString &programFolder,
-                        TextString &drawingFiles) {
-    loadRegistrySettings();
+                        TextString &drawingFiles, bool createSettingsKey) {
+    loadRegistrySettings(createSettingsKey);
     AssignProgramDir(programFolder);
 
     TextString hostArgs, appArgs, drawings;

@@ -19,12 +19,12 @@ using ContextChooser = const char *(*)(NodeList profiles);
 using Deployment = int (*)(const ParamNode &host, const ParamNode &language, bool use64,
                            const char *drawingFiles, bool autoload);
 
-// Loads, in this order: the registry settings, the program folder (into programFolder), the
-// command line (the text after the program name; its drawings into drawingFiles), the context
-// (from "CTX =", else the only one, else chooser's pick), "CfgPrf.ini" and the command line's
-// overrides of ArgsCAD and ArgsAPP.
+// Loads, in this order: the registry settings (their key created when missing unless
+// createSettingsKey is false), the program folder (into programFolder), the command line (the text
+// after the program name; its drawings into drawingFiles), the context (from "CTX =", else the only
+// one, else chooser's pick), "CfgPrf.ini" and the command line's overrides of ArgsCAD and ArgsAPP.
 void loadConnexionState(const char *commandLine, ContextChooser chooser, TextString &programFolder,
-                        TextString &drawingFiles);
+                        TextString &drawingFiles, bool createSettingsKey = true);
 
 // Loads "langues.ini" into languages and, when no module size is decided yet, takes the bitness
 // of Windows for it.

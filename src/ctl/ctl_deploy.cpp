@@ -64,7 +64,9 @@ int deploy(const CtlOptions &options) {
     // The dialog takes its context from "CTX =" on its command line.
     const std::string commandLine = context.empty() ? std::string() : "CTX = " + context;
     TextString folder, drawings;
-    loadConnexionState(commandLine.c_str(), nullptr, folder, drawings);
+    // Nothing is created before the choices are known to be good; the settings written back at
+    // the end create their key.
+    loadConnexionState(commandLine.c_str(), nullptr, folder, drawings, false);
     ParamNode languages(nullptr, nullptr);
     loadLanguagesAndModuleSize(languages);
     ParamNode hosts(nullptr, nullptr);

@@ -43,7 +43,7 @@ std::string textOrNone(const char *text) {
 } // namespace
 
 int listHosts(const CtlOptions &options) {
-    loadRegistrySettings();
+    loadRegistrySettings(false);
     ParamNode hosts(nullptr, nullptr);
     detectHosts(hosts);
     Json list = Json::array();

@@ -47,7 +47,7 @@ int showStatus(const CtlOptions &options) {
         printError(error);
         return ctlBadChoice;
     }
-    loadRegistrySettings();
+    loadRegistrySettings(false);
     ParamNode hosts(nullptr, nullptr);
     detectHosts(hosts);
     std::vector<const ParamNode *> entries = hostEntries(hosts);

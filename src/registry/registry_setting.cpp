@@ -70,11 +70,11 @@ RegistrySetting::~RegistrySetting() {
     FreeHeapCopy(keyPart3);
 }
 
-void RegistrySetting::load() {
+void RegistrySetting::load(bool createKey) {
     if (persistent != 1)
         return;
     RegistryKey key;
-    key.openChild(root, true, keyPart1, keyPart2, keyPart3);
+    key.openChild(root, createKey, keyPart1, keyPart2, keyPart3);
     if (const char *text = key.readValue(valueName, false, false)) {
         if (kind == integerKind)
             *static_cast<int32_t *>(variable) = decimalValue(text);
@@ -104,10 +104,10 @@ NodeList registrySettings() {
     return settingsList;
 }
 
-bool loadRegistrySettings() {
+bool loadRegistrySettings(bool createKeys) {
     diagnosticStream().write("Lecture du registre...\n");
     for (NodeCell *cell = settingsList; cell; cell = cell->next)
-        static_cast<RegistrySetting *>(cell->item)->load();
+        static_cast<RegistrySetting *>(cell->item)->load(createKeys);
     return true;
 }
 

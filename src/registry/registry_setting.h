@@ -31,8 +31,9 @@ public:
     RegistrySetting(const RegistrySetting &) = delete;
     RegistrySetting &operator=(const RegistrySetting &) = delete;
 
-    // Sets the variable from the registry value when there is one; the key is created when missing.
-    void load();
+    // Sets the variable from the registry value when there is one; the key is created when missing
+    // unless createKey is false (a program that only reads).
+    void load(bool createKey = true);
     // Writes the variable as a string value, creating the key when missing.
     void save();
 
@@ -54,8 +55,8 @@ private:
 NodeList registrySettings();
 
 // Loads every registered setting, in list order, after writing "Lecture du registre..." to the
-// diagnostic stream. Always true.
-bool loadRegistrySettings();
+// diagnostic stream; createKeys as for RegistrySetting::load. Always true.
+bool loadRegistrySettings(bool createKeys = true);
 // Saves every registered setting, in list order, after writing "Ecriture dans le registre..." to
 // the diagnostic stream. Always true.
 bool saveRegistrySettings();
