@@ -3,6 +3,7 @@
 
 #include "ctl/ctl_commands.h"
 #include "ctl/ctl_output.h"
+#include "hosts/catalogue_file.h"
 
 int runVeltractl(const std::vector<std::string> &arguments) {
     CtlOptions options;
@@ -15,6 +16,8 @@ int runVeltractl(const std::vector<std::string> &arguments) {
         printError(error);
         return ctlBadChoice;
     }
+    // The catalogue is complete before anything refers to its rows, as in the dialog program.
+    loadHostCatalogue();
     switch (options.command) {
     case CtlCommand::Hosts:
         return listHosts(options);

@@ -88,7 +88,7 @@ TEST_F(VeltractlTest, DeployWritesWhatTheDialogsOkWritesForEachHostInTurn) {
     Outcome hosts = ctl(command, "hosts --json");
     ASSERT_EQ(hosts.code, 0);
     nlohmann::json list = nlohmann::json::parse(hosts.out)["hosts"];
-    ASSERT_EQ(list.size(), 3u);
+    ASSERT_EQ(list.size(), 4u);
     for (const auto &host : list) {
         int number = host["number"];
         bool autoload = host["autoloadOffered"];
@@ -109,11 +109,11 @@ TEST_F(VeltractlTest, StatusIsTheDetectionRule) {
     EXPECT_EQ(before.code, 3);
     nlohmann::json status = nlohmann::json::parse(before.out);
     EXPECT_FALSE(status["ready"]);
-    ASSERT_EQ(status["hosts"].size(), 3u);
-    EXPECT_FALSE(status["hosts"][2]["registered"]);
+    ASSERT_EQ(status["hosts"].size(), 4u);
+    EXPECT_FALSE(status["hosts"][3]["registered"]);
 
     ASSERT_EQ(ctl(root, "deploy --host ACAD-7101 --language fran\xC3\xA7" "ais --no-launch").code, 0);
-    Outcome after = ctl(root, "status --json --host 3");
+    Outcome after = ctl(root, "status --json --host 4");
     EXPECT_EQ(after.code, 0) << after.out;
     status = nlohmann::json::parse(after.out);
     ASSERT_EQ(status["hosts"].size(), 1u);
@@ -122,7 +122,7 @@ TEST_F(VeltractlTest, StatusIsTheDetectionRule) {
     EXPECT_TRUE(acad["moduleExists"]);
     EXPECT_EQ(acad["trustedFolder"], "ok");
     EXPECT_EQ(acad["settingsLanguage"], "FRA");
-    EXPECT_EQ(ctl(root, "status --host 1").code, 3) << "another host stays unregistered";
+    EXPECT_EQ(ctl(root, "status --host ZWCAD").code, 3) << "another host stays unregistered";
     EXPECT_EQ(ctl(root, "status").code, 0);
     EXPECT_FALSE(fs::exists(root + "/drive_c/Program Files/Veltra/lanceurcad.txt")) << "--no-launch";
 }
@@ -148,8 +148,8 @@ TEST_F(VeltractlTest, BadCommandLinesSayWhyInOneLineAndChangeNothing) {
         {"deploy --host cad", "", "h\xC3\xB4te ambigu"},
         {"status --host 7", "", "h\xC3\xB4te inconnu"},
         {"deploy --host 1 --language Klingon", "", "langue inconnue"},
-        {"deploy --host 2 --bits 32", "", "pas de module 32 bits"},
-        {"deploy --host 3 --autoload", "", "Autoload n'est pas propos"},
+        {"deploy --host Bicscad --bits 32", "", "pas de module 32 bits"},
+        {"deploy --host ACAD-7101 --autoload", "", "Autoload n'est pas propos"},
         {"deploy --host 1 --context Etude", "", "profil applicatif inconnu"},
         {"deploy --host 1 --all-users", "VELTRA_ADMIN=0", "droits d'administrateur"},
     };
@@ -168,7 +168,7 @@ TEST_F(VeltractlTest, BadCommandLinesSayWhyInOneLineAndChangeNothing) {
 
 TEST_F(VeltractlTest, TheActiveSetupCommandRepeatsTheDeployment) {
     std::string deployed = machine("deployed"), atLogon = machine("logon");
-    Outcome result = ctl(deployed, "deploy --host 1 --autoload --language 2 --all-users --json");
+    Outcome result = ctl(deployed, "deploy --host ZWCAD --autoload --language 2 --all-users --json");
     ASSERT_EQ(result.code, 0) << result.err;
     std::string stub = nlohmann::json::parse(result.out)["activeSetup"];
     std::vector<std::string> arguments = os::splitCommandLine(stub);
