@@ -139,7 +139,7 @@ void ConnexionDialog::updateHostDependentControls() {
     has32 = sizes.has32 ? 1 : 0;
     has64 = sizes.has64 ? 1 : 0;
 
-    use64Button->Enable(sizes.both());
+    use64Button->Enable(sizes.choosable());
     autoloadButton->Enable(autoloadOffered(*host));
     use64 = moduleSizeToUse(sizes, Vers64);
     writeChecks();

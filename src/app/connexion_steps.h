@@ -42,6 +42,8 @@ struct ModuleSizes {
     bool has32 = false;
     bool has64 = false;
     bool both() const { return has32 && has64; }
+    // The size is the user's choice unless exactly one module exists.
+    bool choosable() const { return has32 == has64; }
 };
 ModuleSizes moduleSizesOf(const ParamNode &host);
 

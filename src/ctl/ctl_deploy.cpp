@@ -83,7 +83,7 @@ int deploy(const CtlOptions &options) {
         return ctlBadChoice;
     }
     ModuleSizes sizes = moduleSizesOf(*host);
-    if ((options.bits == 64 && !sizes.has64) || (options.bits == 32 && !sizes.has32)) {
+    if (!sizes.choosable() && ((options.bits == 64 && !sizes.has64) || (options.bits == 32 && !sizes.has32))) {
         printError("pas de module " + std::to_string(options.bits) + " bits pour l'h\xF4te \"" + host->Value() + "\"");
         return ctlBadChoice;
     }
