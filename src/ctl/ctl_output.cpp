@@ -2,19 +2,27 @@
 #include "ctl/ctl_output.h"
 
 #include "platform/console.h"
-#include "platform/cp1252.h"
+#include "platform/codepage.h"
 
 std::string utf8Of(const char *text) {
     std::string utf8;
-    for (const char *c = text != nullptr ? text : ""; *c != '\0'; ++c) {
-        char32_t code = os::unicodeFromCp1252(static_cast<unsigned char>(*c));
+    const std::u16string units = os::u16FromSystem(text != nullptr ? text : "");
+    for (std::size_t index = 0; index < units.size(); ++index) {
+        char32_t code = units[index];
+        if (code >= 0xD800 && code < 0xDC00 && index + 1 < units.size()) // a surrogate pair
+            code = 0x10000 + ((code - 0xD800) << 10) + (units[++index] - 0xDC00);
         if (code < 0x80) {
             utf8 += static_cast<char>(code);
         } else if (code < 0x800) {
             utf8 += static_cast<char>(0xC0 | (code >> 6));
             utf8 += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
+        } else if (code < 0x10000) {
             utf8 += static_cast<char>(0xE0 | (code >> 12));
+            utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xF0 | (code >> 18));
+            utf8 += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
             utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
             utf8 += static_cast<char>(0x80 | (code & 0x3F));
         }

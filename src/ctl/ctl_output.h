@@ -1,4 +1,4 @@
-// veltractl's two output forms: French text lines (code page 1252, converted for the console) or
+// veltractl's two output forms: French text lines (system code page, converted for the console) or
 // one JSON document (ASCII keys, UTF-8 texts).
 #pragma once
 
@@ -8,13 +8,13 @@
 
 using Json = nlohmann::ordered_json;
 
-// The UTF-8 form of a code page 1252 text (null: the empty text), for JSON.
+// The UTF-8 form of a text in the system code page (null: the empty text), for JSON.
 std::string utf8Of(const char *text);
 inline std::string utf8Of(const std::string &text) {
     return utf8Of(text.c_str());
 }
 
-// Prints text (code page 1252) on the standard output stream.
+// Prints text (system code page) on the standard output stream.
 void printText(const std::string &text);
 
 // Prints document on the standard output stream, followed by a line end.

@@ -8,10 +8,10 @@
 
 namespace os {
 
-// The arguments after the program name, code page 1252.
+// The arguments after the program name, in the system code page.
 std::vector<std::string> programArguments();
 
-// Writes a code page 1252 text to the standard output (or, with toError, the standard error)
+// Writes a text of the system code page to the standard output (or, with toError, the standard error)
 // stream: as UTF-8 on Linux; on Windows as Unicode to a console, and as it is to a file or pipe.
 void writeConsoleText(std::string_view text, bool toError);
 

@@ -16,7 +16,7 @@ std::vector<std::string> programArguments() {
 }
 
 void writeConsoleText(std::string_view text, bool toError) {
-    std::string converted = utf8FromCp1252(text);
+    std::string converted = utf8FromSystem(text);
     std::fwrite(converted.data(), 1, converted.size(), toError ? stderr : stdout);
     std::fflush(toError ? stderr : stdout);
 }

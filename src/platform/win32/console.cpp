@@ -17,8 +17,11 @@ std::vector<std::string> programArguments() {
     wchar_t **words = CommandLineToArgvW(GetCommandLineW(), &count);
     if (words == nullptr)
         return arguments;
-    for (int index = 1; index < count; ++index)
-        arguments.push_back(cp1252FromUtf16(words[index]));
+    for (int index = 1; index < count; ++index) {
+        std::string argument;
+        systemFromUtf16(words[index], argument);
+        arguments.push_back(argument);
+    }
     LocalFree(words);
     return arguments;
 }
@@ -29,7 +32,7 @@ void writeConsoleText(std::string_view text, bool toError) {
     HANDLE handle = GetStdHandle(toError ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
     DWORD mode = 0;
     if (handle != INVALID_HANDLE_VALUE && handle != nullptr && GetConsoleMode(handle, &mode)) {
-        std::wstring wide = utf16FromCp1252(text.data(), text.size());
+        std::wstring wide = utf16FromSystem(text.data(), text.size());
         DWORD written = 0;
         WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
         return;
