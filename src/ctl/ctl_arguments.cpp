@@ -14,13 +14,16 @@ struct CommandSpec {
 const char *const listOptions[] = {"--json", nullptr};
 const char *const statusOptions[] = {"--host", "--context", "--json", nullptr};
 const char *const deployOptions[] = {"--host",      "--language",  "--bits",      "--autoload", "--no-autoload",
-                                     "--context",   "--no-launch", "--all-users", "--json",     nullptr};
+                                     "--context",   "--no-launch", "--all-users", "--preview",  "--json",
+                                     nullptr};
+const char *const undoOptions[] = {"--all", "--preview", "--json", nullptr};
 
 const CommandSpec commands[] = {
     {"hosts", CtlCommand::Hosts, listOptions},
     {"languages", CtlCommand::Languages, listOptions},
     {"status", CtlCommand::Status, statusOptions},
     {"deploy", CtlCommand::Deploy, deployOptions},
+    {"undo", CtlCommand::Undo, undoOptions},
 };
 
 bool takesValue(const std::string &option) {
@@ -55,6 +58,10 @@ bool store(CtlOptions &options, const std::string &option, const std::string &va
         options.noLaunch = true;
     } else if (option == "--all-users") {
         options.allUsers = true;
+    } else if (option == "--preview") {
+        options.preview = true;
+    } else if (option == "--all") {
+        options.allRuns = true;
     } else if (option == "--json") {
         options.json = true;
     }
@@ -123,5 +130,6 @@ const char *ctlUsage() {
            "        veltractl languages [--json]\n"
            "        veltractl status [--host SEL] [--context NOM] [--json]\n"
            "        veltractl deploy --host SEL [--language LANGUE] [--bits 32|64] [--autoload|--no-autoload]\n"
-           "                         [--context NOM] [--no-launch] [--all-users] [--json]\n";
+           "                         [--context NOM] [--no-launch] [--all-users] [--preview] [--json]\n"
+           "        veltractl undo [--all] [--preview] [--json]\n";
 }

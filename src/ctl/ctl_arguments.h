@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-enum class CtlCommand { Hosts, Languages, Status, Deploy };
+enum class CtlCommand { Hosts, Languages, Status, Deploy, Undo };
 
 struct CtlOptions {
     CtlCommand command = CtlCommand::Hosts;
@@ -18,6 +18,8 @@ struct CtlOptions {
     bool noLaunch = false;
     bool json = false;
     bool allUsers = false;
+    bool preview = false; // --preview: the changes listed, none made
+    bool allRuns = false; // undo --all
 };
 
 // Takes arguments (those after the program name) apart into options. false with one French line

@@ -7,3 +7,4 @@ int listHosts(const CtlOptions &options);
 int listLanguages(const CtlOptions &options);
 int showStatus(const CtlOptions &options);
 int deploy(const CtlOptions &options);
+int undo(const CtlOptions &options);

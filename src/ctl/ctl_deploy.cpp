@@ -15,9 +15,11 @@
 #include "integration/deployment.h"
 #include "files/file_utils.h"
 #include "integration/launcher_handover.h"
+#include "journal/change_layer.h"
 #include "platform/memory_controls.h"
 #include "platform/user_rights.h"
 #include "registry/registry_setting.h"
+#include "vars/own_data.h"
 #include "widgets/node_combo.h"
 
 namespace {
@@ -97,6 +99,8 @@ int deploy(const CtlOptions &options) {
     if (sizes.both())
         Vers64 = use64;
     const bool autoload = options.autoload == 1;
+    // Every change from here on is journaled (or, with --preview, only recorded).
+    journal::beginRun(options.preview ? journal::Mode::Preview : journal::Mode::Apply, journalFolder());
     bool launcherWasOn = setLauncherStart(!options.noLaunch);
     confirmConnexion(*host, *language, use64 != 0, autoload, drawings.CStr(), folder.CStr(), deployConfiguration);
     setLauncherStart(launcherWasOn);
@@ -112,6 +116,13 @@ int deploy(const CtlOptions &options) {
             result = ctlChangeFailed;
         }
     }
+    const std::vector<journal::Change> changes = journal::runChanges();
+    const std::string run = journal::runFolder();
+    journal::endRun();
+    if (options.preview) {
+        printChanges(changes, options.json);
+        return result;
+    }
     if (options.json)
         printJson({{"host", utf8Of(host->Value())},
                    {"registryKey", utf8Of(host->GetText("TETEREL", ""))},
@@ -121,6 +132,7 @@ int deploy(const CtlOptions &options) {
                    {"context", utf8Of(context)},
                    {"launched", !options.noLaunch},
                    {"activeSetup", utf8Of(stub)},
+                   {"journal", utf8Of(run)},
                    {"exitCode", result}});
     else
         printText(std::string("D\xE9ploy\xE9 : ") + host->Value() + ", langue " + language->Name() + ", " +

@@ -1,6 +1,7 @@
 // Printing veltractl's text and JSON forms (see ctl_output.h).
 #include "ctl/ctl_output.h"
 
+#include "journal/change.h"
 #include "platform/console.h"
 #include "platform/codepage.h"
 
@@ -40,4 +41,18 @@ void printJson(const Json &document) {
 
 void printError(const std::string &message) {
     os::writeConsoleText("veltractl : " + message + "\n", true);
+}
+
+void printChanges(const std::vector<journal::Change> &changes, bool json) {
+    if (json) {
+        Json lines = Json::array();
+        for (const journal::Change &change : changes)
+            lines.push_back(utf8Of(journal::describe(change)));
+        printJson({{"changes", lines}});
+        return;
+    }
+    std::string text;
+    for (const journal::Change &change : changes)
+        text += journal::describe(change) + "\n";
+    printText(text.empty() ? std::string("Aucun changement\n") : text);
 }

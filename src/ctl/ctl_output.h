@@ -5,6 +5,11 @@
 #include <nlohmann/json.hpp>
 
 #include <string>
+#include <vector>
+
+namespace journal {
+struct Change;
+}
 
 using Json = nlohmann::ordered_json;
 
@@ -22,3 +27,6 @@ void printJson(const Json &document);
 
 // Prints "veltractl : " and message as one line on the standard error stream.
 void printError(const std::string &message);
+
+// Lists changes, one line each as the journal describes them, or as {"changes": [...]}.
+void printChanges(const std::vector<journal::Change> &changes, bool json);

@@ -4,6 +4,8 @@
 #include "ctl/ctl_commands.h"
 #include "ctl/ctl_output.h"
 #include "hosts/catalogue_file.h"
+#include "journal/undo.h"
+#include "vars/own_data.h"
 
 int runVeltractl(const std::vector<std::string> &arguments) {
     CtlOptions options;
@@ -16,6 +18,9 @@ int runVeltractl(const std::vector<std::string> &arguments) {
         printError(error);
         return ctlBadChoice;
     }
+    // A run cut short (crash, kill, power cut) is rolled back before anything else, as the dialog
+    // program does at its start.
+    journal::recoverUnfinishedRuns(journalFolder());
     // The catalogue is complete before anything refers to its rows, as in the dialog program.
     loadHostCatalogue();
     switch (options.command) {
@@ -27,6 +32,8 @@ int runVeltractl(const std::vector<std::string> &arguments) {
         return showStatus(options);
     case CtlCommand::Deploy:
         return deploy(options);
+    case CtlCommand::Undo:
+        return undo(options);
     }
     return ctlBadChoice;
 }

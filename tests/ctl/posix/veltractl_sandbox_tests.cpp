@@ -14,6 +14,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -72,12 +73,33 @@ protected:
         std::string text;
         std::vector<std::string> paths;
         for (const auto &entry : fs::recursive_directory_iterator(root + "/drive_c"))
-            if (entry.is_regular_file() && !(skipLauncher && entry.path() == record))
+            if (entry.is_regular_file() && !(skipLauncher && entry.path() == record) &&
+                entry.path().string().find("/AppData/Local/Veltra/") == std::string::npos)
                 paths.push_back(entry.path().string());
         std::sort(paths.begin(), paths.end());
         for (const std::string &path : paths)
             text += path.substr(root.size()) + "\n" + read(path) + "\n";
-        return text + read(root + "/registry.reg");
+        return text + withoutEmptyKeys(read(root + "/registry.reg"));
+    }
+
+    // The registry export without blank lines and keys that hold no value: a save writes every
+    // parent key of a written key, the sample machine's file only the keys that hold values.
+    static std::string withoutEmptyKeys(const std::string &utf16) {
+        const std::string lineEnd("\r\0\n\0", 4);
+        std::vector<std::string> lines;
+        for (std::size_t start = 0; start < utf16.size();) {
+            std::size_t end = utf16.find(lineEnd, start);
+            end = end == std::string::npos ? utf16.size() : end + 4;
+            if (utf16.compare(start, end - start, lineEnd) != 0)
+                lines.push_back(utf16.substr(start, end - start));
+            start = end;
+        }
+        auto isKey = [&](std::size_t index) { return index == lines.size() || lines[index][0] == '['; };
+        std::string kept;
+        for (std::size_t index = 0; index < lines.size(); ++index)
+            if (!(isKey(index) && isKey(index + 1)))
+                kept += lines[index];
+        return kept;
     }
 
     std::string work;
@@ -112,7 +134,17 @@ TEST_F(VeltractlTest, StatusIsTheDetectionRule) {
     ASSERT_EQ(status["hosts"].size(), 4u);
     EXPECT_FALSE(status["hosts"][3]["registered"]);
 
-    ASSERT_EQ(ctl(root, "deploy --host ACAD-7101 --language fran\xC3\xA7" "ais --no-launch").code, 0);
+    // The preview changes nothing and lists, change by change, what the deployment then does.
+    const std::string deployment = "deploy --host ACAD-7101 --language fran\xC3\xA7" "ais --no-launch";
+    const std::string untouched = state(root, true);
+    Outcome preview = ctl(root, deployment + " --preview --json");
+    ASSERT_EQ(preview.code, 0) << preview.err;
+    EXPECT_TRUE(state(root, true) == untouched) << "the preview changes nothing";
+    const nlohmann::json planned = nlohmann::json::parse(preview.out)["changes"];
+    EXPECT_GT(planned.size(), 5u);
+
+    ASSERT_EQ(ctl(root, deployment).code, 0);
+    EXPECT_EQ(nlohmann::json::parse(ctl(root, "undo --preview --json").out)["changes"].size(), planned.size());
     Outcome after = ctl(root, "status --json --host 4");
     EXPECT_EQ(after.code, 0) << after.out;
     status = nlohmann::json::parse(after.out);
@@ -125,6 +157,13 @@ TEST_F(VeltractlTest, StatusIsTheDetectionRule) {
     EXPECT_EQ(ctl(root, "status --host ZWCAD").code, 3) << "another host stays unregistered";
     EXPECT_EQ(ctl(root, "status").code, 0);
     EXPECT_FALSE(fs::exists(root + "/drive_c/Program Files/Veltra/lanceurcad.txt")) << "--no-launch";
+
+    // Undo gives back the machine of before; a second undo finds nothing left to take back.
+    Outcome undone = ctl(root, "undo");
+    EXPECT_EQ(undone.code, 0) << undone.err;
+    EXPECT_EQ(ctl(root, "status").code, 3);
+    EXPECT_TRUE(state(root, true) == untouched) << "undo gives back the machine of before";
+    EXPECT_EQ(ctl(root, "undo --json").out.find("\"run\""), std::string::npos);
 }
 
 TEST_F(VeltractlTest, BadCommandLinesSayWhyInOneLineAndChangeNothing) {
@@ -190,7 +229,8 @@ TEST_F(VeltractlTest, TheActiveSetupCommandRepeatsTheDeployment) {
     for (std::size_t at; (at = registry.find(header)) != std::u16string::npos;)
         registry.erase(at, registry.find(u"\r\n\r\n", at + 2) + 2 - at);
     std::string withoutComponent(reinterpret_cast<const char *>(registry.data()), registry.size() * 2);
-    expected.replace(expected.size() - bytes.size(), bytes.size(), withoutComponent);
+    const std::string saved = withoutEmptyKeys(bytes);
+    expected.replace(expected.size() - saved.size(), saved.size(), withoutEmptyKeys(withoutComponent));
     EXPECT_TRUE(state(atLogon, true) == expected);
 }
 
