@@ -5,7 +5,7 @@
 
 namespace {
 
-struct CommandSpec {
+struct CommandEntry {
     const char *name;
     CtlCommand command;
     const char *const *options; // the options it takes, null-terminated
@@ -18,7 +18,7 @@ const char *const deployOptions[] = {"--host",      "--language",  "--bits",    
                                      nullptr};
 const char *const undoOptions[] = {"--all", "--preview", "--json", nullptr};
 
-const CommandSpec commands[] = {
+const CommandEntry commands[] = {
     {"hosts", CtlCommand::Hosts, listOptions},
     {"languages", CtlCommand::Languages, listOptions},
     {"status", CtlCommand::Status, statusOptions},
@@ -30,8 +30,8 @@ bool takesValue(const std::string &option) {
     return option == "--host" || option == "--language" || option == "--bits" || option == "--context";
 }
 
-bool accepts(const CommandSpec &spec, const std::string &option) {
-    for (const char *const *name = spec.options; *name != nullptr; ++name)
+bool accepts(const CommandEntry &entry, const std::string &option) {
+    for (const char *const *name = entry.options; *name != nullptr; ++name)
         if (option == *name)
             return true;
     return false;
@@ -76,15 +76,15 @@ bool parseCtlArguments(const std::vector<std::string> &arguments, CtlOptions &op
         error = "commande manquante";
         return false;
     }
-    const CommandSpec *spec = nullptr;
-    for (const CommandSpec &candidate : commands)
+    const CommandEntry *entry = nullptr;
+    for (const CommandEntry &candidate : commands)
         if (arguments[0] == candidate.name)
-            spec = &candidate;
-    if (spec == nullptr) {
+            entry = &candidate;
+    if (entry == nullptr) {
         error = "commande inconnue \"" + arguments[0] + "\"";
         return false;
     }
-    options.command = spec->command;
+    options.command = entry->command;
     bool hostGiven = false;
     for (std::size_t index = 1; index < arguments.size(); ++index) {
         std::string option = arguments[index];
@@ -96,8 +96,8 @@ bool parseCtlArguments(const std::vector<std::string> &arguments, CtlOptions &op
             option.resize(equals);
             inlineValue = true;
         }
-        if (!accepts(*spec, option)) {
-            error = "option inconnue de " + std::string(spec->name) + " \"" + option + "\"";
+        if (!accepts(*entry, option)) {
+            error = "option inconnue de " + std::string(entry->name) + " \"" + option + "\"";
             return false;
         }
         if (takesValue(option) && !inlineValue) {
