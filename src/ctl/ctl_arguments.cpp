@@ -131,5 +131,6 @@ const char *ctlUsage() {
            "        veltractl status [--host SEL] [--context NOM] [--json]\n"
            "        veltractl deploy --host SEL [--language LANGUE] [--bits 32|64] [--autoload|--no-autoload]\n"
            "                         [--context NOM] [--no-launch] [--all-users] [--preview] [--json]\n"
-           "        veltractl undo [--all] [--preview] [--json]\n";
+           "        veltractl undo [--all] [--preview] [--json]\n"
+           "        veltractl --version\n";
 }

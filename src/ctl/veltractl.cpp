@@ -3,6 +3,7 @@
 
 #include "ctl/ctl_commands.h"
 #include "ctl/ctl_output.h"
+#include "core/version.h"
 #include "hosts/catalogue_file.h"
 #include "journal/undo.h"
 #include "vars/own_data.h"
@@ -13,6 +14,10 @@ int runVeltractl(const std::vector<std::string> &arguments) {
     if (arguments.empty()) {
         printText(ctlUsage());
         return ctlBadChoice;
+    }
+    if (arguments.size() == 1 && arguments[0] == "--version") {
+        printText(std::string("veltractl ") + VELTRA_VERSION + "\n");
+        return 0;
     }
     if (!parseCtlArguments(arguments, options, error)) {
         printError(error);

@@ -1,5 +1,6 @@
 // veltractl on copies of the sample machine, run as IT people run it: deploy against the dialog's
 // OK, status as a detection rule, JSON read back, bad command lines, and the Active Setup command.
+#include "core/version.h"
 #include "platform/posix/command_line.h"
 
 #include <gtest/gtest.h>
@@ -202,6 +203,10 @@ TEST_F(VeltractlTest, BadCommandLinesSayWhyInOneLineAndChangeNothing) {
         EXPECT_NE(result.err.find(bad.reason, at), std::string::npos) << result.err;
         EXPECT_TRUE(result.out.empty());
     }
+    Outcome version = ctl(root, "--version");
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out, "veltractl " VELTRA_VERSION "\n");
+    EXPECT_EQ(ctl(root, "--version --json").code, 2);
     EXPECT_TRUE(state(root, true) == before);
 }
 
