@@ -5,6 +5,7 @@
 #include "install/diagnostic_capture.h"
 #include "install/install_settings.h"
 #include "platform/posix/console_dialog.h"
+#include "support/posix/fresh_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -82,9 +83,8 @@ void replaceAll(std::u16string &text, const std::u16string &from, const std::u16
 class CodePageMachineTest : public ::testing::TestWithParam<Scenario> {
 protected:
     void SetUp() override {
-        char folder[] = "/tmp/veltra-codepage-XXXXXX";
-        ASSERT_NE(mkdtemp(folder), nullptr);
-        folderToRemove = folder;
+        folderToRemove = freshTestFolder("veltra-codepage");
+        ASSERT_FALSE(folderToRemove.empty());
         root = folderToRemove + "/machine";
         const std::string copy = "'" VELTRA_SAMPLES_DIR "/copy-machine' '" + root + "'";
         ASSERT_EQ(std::system(copy.c_str()), 0);

@@ -4,6 +4,8 @@
 // leave: exit code, the dialog as printed, the diagnostics, every file written or changed and
 // every registry key changed. VELTRA_UPDATE_GOLDEN=1 rewrites the golden files from the runs.
 
+#include "support/posix/fresh_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -147,9 +149,8 @@ template <class Map> std::string changes(const Map &before, const Map &after, co
 class SampleMachineScenario : public ::testing::TestWithParam<Scenario> {
 protected:
     void SetUp() override {
-        char folder[] = "/tmp/veltra-sample-XXXXXX";
-        ASSERT_NE(mkdtemp(folder), nullptr);
-        folderToRemove = folder;
+        folderToRemove = freshTestFolder("veltra-sample");
+        ASSERT_FALSE(folderToRemove.empty());
         root = folderToRemove + "/machine";
         ASSERT_EQ(std::system(("'" VELTRA_SAMPLES_DIR "/copy-machine' '" + root + "'").c_str()), 0);
     }

@@ -2,6 +2,7 @@
 // OK, status as a detection rule, JSON read back, bad command lines, and the Active Setup command.
 #include "core/version.h"
 #include "platform/posix/command_line.h"
+#include "support/posix/fresh_folder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -29,9 +30,8 @@ struct Outcome {
 class VeltractlTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char folder[] = "/tmp/veltractl-XXXXXX";
-        ASSERT_NE(mkdtemp(folder), nullptr);
-        work = folder;
+        work = freshTestFolder("veltractl");
+        ASSERT_FALSE(work.empty());
     }
     void TearDown() override { fs::remove_all(work); }
 

@@ -5,6 +5,7 @@
 #include "journal/undo.h"
 #include "platform/reg_file.h"
 #include "vars/own_data.h"
+#include "support/posix/fresh_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -69,9 +70,8 @@ Snapshot registryOf(const std::string &regBytes) {
 class SampleMachineJournal : public ::testing::Test {
 protected:
     void SetUp() override {
-        char folder[] = "/tmp/veltra-journal-XXXXXX";
-        ASSERT_NE(mkdtemp(folder), nullptr);
-        work = folder;
+        work = freshTestFolder("veltra-journal");
+        ASSERT_FALSE(work.empty());
         const std::string copy = "'" VELTRA_SAMPLES_DIR "/copy-machine' '" + work + "/template'";
         ASSERT_EQ(std::system(copy.c_str()), 0);
     }

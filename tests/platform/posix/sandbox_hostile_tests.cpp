@@ -6,6 +6,7 @@
 #include "platform/reg_file.h"
 
 #include "support/registry_machine.h"
+#include "support/posix/fresh_folder.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -45,8 +46,7 @@ protected:
 
     // A new folder outside the sandbox; the test removes what it puts there.
     static string outsideFolder() {
-        char folder[] = "/tmp/veltra-outside-XXXXXX";
-        return mkdtemp(folder);
+        return freshTestFolder("veltra-outside");
     }
 };
 

@@ -2,6 +2,7 @@
 #include "support/test_machine.h"
 
 #include "platform/posix/codepage.h"
+#include "support/posix/fresh_folder.h"
 
 #include <cstdlib>
 #include <ftw.h>
@@ -23,14 +24,14 @@ int removeEntry(const char *path, const struct stat *, int, struct FTW *) {
 namespace test_machine {
 
 void create(std::string &windowsScratch, std::string &hostScratch) {
-    char root[] = "/tmp/veltra-test-XXXXXX";
-    ASSERT_NE(mkdtemp(root), nullptr);
+    const std::string root = freshTestFolder("veltra-test");
+    ASSERT_FALSE(root.empty());
     const char *previous = std::getenv("VELTRA_ROOT");
     rootWasSet = previous != nullptr;
     savedRoot = rootWasSet ? previous : "";
-    setenv("VELTRA_ROOT", root, 1);
-    hostScratch = std::string(root) + "/drive_c/scratch";
-    ASSERT_EQ(mkdir((std::string(root) + "/drive_c").c_str(), 0777), 0);
+    setenv("VELTRA_ROOT", root.c_str(), 1);
+    hostScratch = root + "/drive_c/scratch";
+    ASSERT_EQ(mkdir((root + "/drive_c").c_str(), 0777), 0);
     ASSERT_EQ(mkdir(hostScratch.c_str(), 0777), 0);
     windowsScratch = "C:\\scratch";
 }
