@@ -195,6 +195,8 @@ void copyAcadAppload(const char *productKey, bool alreadyListed) {
 
 int registerStartupLoad(const HostVersion &row, bool use64, const char *productKey, const char *modulePath,
                         bool autoload) {
+    if (IsBlank(modulePath))
+        return 0; // no module of the chosen size (a 64-bit-only host on a 32-bit Windows): no empty entry
     RegistryViewScope view(use64 ? 1 : 0);
     switch (row.family) {
     case HostFamily::AutoCad:

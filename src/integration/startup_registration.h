@@ -9,6 +9,6 @@ struct HostVersion;
 // productKey (a registry path without root), in the 64-bit registry view when use64 (the view is
 // restored afterwards). AutoCAD and BricsCAD always; ZWCAD (2012 and later) and GstarCAD only
 // with autoload; the other families never. 1 when a registration was made or found, 0 when
-// nothing applies or the profile cannot be resolved.
+// nothing applies, the module path is blank or the profile cannot be resolved.
 int registerStartupLoad(const HostVersion &row, bool use64, const char *productKey, const char *modulePath,
                         bool autoload);

@@ -28,6 +28,23 @@ TEST(CommandLineSplit, OverlongLineIsCutAtTheLimit) {
     EXPECT_EQ(diagnostic, "Ligne de commande trop longue : 9 caract\xE8res ignor\xE9s\n");
 }
 
+TEST(CommandLineSplit, EachPartGoesWhereItBelongs) {
+    const struct {
+        const char *line, *hostArgs, *appArgs, *drawings;
+    } rows[] = {
+        {"\"CTX = \\\"Etude 2\\\"\"#/nologo", "/nologo", "CTX = \"Etude 2\"", ""},
+        {"  D:\\Plans\\site.DWG", "", "", "\"D:\\Plans\\site.DWG\""},
+        {"A = 1#  ", "", "A = 1", ""},
+        {"", "", "", ""},
+    };
+    for (const auto &row : rows) {
+        SplitLine split(row.line);
+        EXPECT_STREQ(split.hostArgs.CStr(), row.hostArgs) << row.line;
+        EXPECT_STREQ(split.appArgs.CStr(), row.appArgs) << row.line;
+        EXPECT_STREQ(split.drawings.CStr(), row.drawings) << row.line;
+    }
+}
+
 TEST(CommandLineContext, NameAfterCtxAndEqualsCount) {
     TextString name(nullptr);
     int count = -1;
