@@ -40,6 +40,8 @@ TEST(ParamNodeChildren, ReversalOfOneLevelOrOfTheWholeTree) {
     root.ReverseChildren(true);
     EXPECT_EQ(ChildNames(root), "a,b,");
     EXPECT_EQ(ChildNames(*a), "y,x,");
+    a->SetValue("label", 0);
+    EXPECT_EQ(ChildNames(*a), "y,x,") << "a new value keeps the children";
 }
 
 TEST(ParamNodePaths, FindPathWalksComponentsIncludingEmptyOnes) {
@@ -107,11 +109,12 @@ TEST(ParamNodeDictionary, ReferencesByNameOrNumber) {
     SetTextInList(list, "ref", "$other", 0);
     SetTextInList(list, "dangling", "$missing", 0);
     SetTextInList(list, "numeric", "$1", 0);
+    SetTextInList(list, "9", "named nine", 0);
 
     EXPECT_STREQ(LookupReference("2", list, numbered), "value of r");
     EXPECT_STREQ(LookupReference("1", list, numbered), "value of q");
     EXPECT_STREQ(LookupReference("0", list, numbered), "value of p");
-    EXPECT_EQ(LookupReference("7", list, numbered), nullptr);
+    EXPECT_EQ(LookupReference("9", list, numbered), nullptr) << "digits name a numbered entry";
     EXPECT_EQ(LookupReference("99999999999999999999", list, numbered), nullptr);
     EXPECT_EQ(LookupReference("0", list, nullptr), nullptr);
     EXPECT_STREQ(LookupReference("-5", list, numbered), "minus five");
