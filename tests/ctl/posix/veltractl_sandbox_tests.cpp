@@ -188,7 +188,7 @@ TEST_F(VeltractlTest, BadCommandLinesSayWhyInOneLineAndChangeNothing) {
         {"deploy --host cad", "", "h\xC3\xB4te ambigu"},
         {"status --host 7", "", "h\xC3\xB4te inconnu"},
         {"deploy --host 1 --language Klingon", "", "langue inconnue"},
-        {"deploy --host Bicscad --bits 32", "", "pas de module 32 bits"},
+        {"deploy --host=Bicscad --bits=32", "", "pas de module 32 bits"},
         {"deploy --host ACAD-7101 --autoload", "", "Autoload n'est pas propos"},
         {"deploy --host 1 --context Etude", "", "profil applicatif inconnu"},
         {"deploy --host 1 --all-users", "VELTRA_ADMIN=0", "droits d'administrateur"},
