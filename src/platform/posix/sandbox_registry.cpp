@@ -104,8 +104,8 @@ SandboxRegistry &SandboxRegistry::instance() {
     return *registry;
 }
 
-bool SandboxRegistry::FileStamp::operator!=(const FileStamp &other) const {
-    return exists != other.exists || size != other.size || modified != other.modified || inode != other.inode;
+bool SandboxRegistry::FileStamp::operator==(const FileStamp &other) const {
+    return exists == other.exists && size == other.size && modified == other.modified && inode == other.inode;
 }
 
 std::string SandboxRegistry::filePath() const {
@@ -141,7 +141,10 @@ bool SandboxRegistry::load(const std::string &path, regtree::Key &into, std::siz
 void SandboxRegistry::reload() {
     regtree::Key fresh;
     stamp_ = stampOfFile();
-    if (!load(filePath(), fresh))
+    std::size_t doubtfulLines = 0;
+    bool readable = load(filePath(), fresh, &doubtfulLines);
+    treeIsFile_ = readable && doubtfulLines == 0; // else the first save re-reads it (keeping a copy)
+    if (!readable)
         std::cerr << "Fichier de registre illisible, il ne sera pas remplace : " << filePath() << "\n";
     for (const Change &change : pending_)
         apply(change, fresh);
@@ -162,7 +165,7 @@ void SandboxRegistry::refresh() {
             leftUnsaved_.erase(left);
         }
         reload();
-    } else if (stampOfFile() != stamp_) {
+    } else if (!(stampOfFile() == stamp_)) {
         reload();
     }
 }
@@ -216,13 +219,14 @@ bool SandboxRegistry::removeKey(const regtree::Path &path) {
     return true;
 }
 
-bool SandboxRegistry::writeChanges(const std::string &root, const std::vector<Change> &changes,
-                                   regtree::Key &latest) {
-    std::string file = root + "/registry.reg";
-    FileLock lock(file + ".lock");
+void SandboxRegistry::cannotRead(const std::string &file) {
+    std::cerr << "Registre non enregistre : fichier illisible ou verrou impossible (" << file << ")\n";
+}
+
+bool SandboxRegistry::replay(const std::string &file, const std::vector<Change> &changes, regtree::Key &latest) {
     std::size_t doubtfulLines = 0;
-    if (!lock.held() || !load(file, latest, &doubtfulLines)) {
-        std::cerr << "Registre non enregistre : fichier illisible ou verrou impossible (" << file << ")\n";
+    if (!load(file, latest, &doubtfulLines)) {
+        cannotRead(file);
         return false;
     }
     std::string target = linkTarget(file);
@@ -232,38 +236,66 @@ bool SandboxRegistry::writeChanges(const std::string &root, const std::vector<Ch
     }
     for (const Change &change : changes)
         apply(change, latest);
-    if (!replaceAtomically(target, regfile::writeRegFile(latest))) {
-        std::cerr << "Registre non enregistre : ecriture impossible (" << file << ")\n";
+    return writeTree(file, latest);
+}
+
+bool SandboxRegistry::writeTree(const std::string &file, const regtree::Key &tree) {
+    if (replaceAtomically(linkTarget(file), regfile::writeRegFile(tree)))
+        return true;
+    std::cerr << "Registre non enregistre : ecriture impossible (" << file << ")\n";
+    return false;
+}
+
+bool SandboxRegistry::writeChanges(const std::string &root, const std::vector<Change> &changes) {
+    std::string file = root + "/registry.reg";
+    FileLock lock(file + ".lock");
+    regtree::Key latest;
+    if (lock.held())
+        return replay(file, changes, latest);
+    cannotRead(file);
+    return false;
+}
+
+bool SandboxRegistry::writeOwnChanges(bool adoptLatest) {
+    std::string file = filePath();
+    FileLock lock(file + ".lock");
+    if (!lock.held()) {
+        cannotRead(file);
         return false;
     }
+    if (treeIsFile_ && stampOfFile() == stamp_) { // nobody replaced the file since this process read or wrote it
+        if (!writeTree(file, tree_))
+            return false;
+    } else {
+        regtree::Key latest;
+        if (!replay(file, pending_, latest))
+            return false;
+        if (adoptLatest)
+            tree_ = std::move(latest);
+        treeIsFile_ = adoptLatest;
+    }
+    stamp_ = stampOfFile(); // under the lock: no other process's file can be taken for this one's
     return true;
 }
 
-bool SandboxRegistry::writePending(regtree::Key &latest) {
+bool SandboxRegistry::writePending(bool adoptLatest) {
     for (auto machine = leftUnsaved_.begin(); machine != leftUnsaved_.end();) {
-        regtree::Key other;
         bool removed = access(machine->first.c_str(), F_OK) != 0; // a removed machine keeps nothing
-        machine = removed || writeChanges(machine->first, machine->second, other) ? leftUnsaved_.erase(machine)
-                                                                                  : std::next(machine);
+        machine = removed || writeChanges(machine->first, machine->second) ? leftUnsaved_.erase(machine)
+                                                                           : std::next(machine);
     }
-    return pending_.empty() || root_.empty() || writeChanges(root_, pending_, latest);
+    return pending_.empty() || root_.empty() || writeOwnChanges(adoptLatest);
 }
 
 bool SandboxRegistry::save() {
     std::lock_guard<std::recursive_mutex> hold(mutex_);
-    regtree::Key latest;
-    if (!writePending(latest))
+    if (!writePending(true))
         return false;
-    if (!pending_.empty()) {
-        pending_.clear();
-        tree_ = std::move(latest);
-        stamp_ = stampOfFile();
-    }
+    pending_.clear();
     return true;
 }
 
 void SandboxRegistry::saveBeforeTermination() {
     std::lock_guard<std::recursive_mutex> hold(mutex_);
-    regtree::Key latest;
-    writePending(latest); // the process ends now: the program may still be reading the tree
+    writePending(false); // the process ends now: the program may still be reading the tree
 }

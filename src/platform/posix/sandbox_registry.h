@@ -27,8 +27,10 @@ public:
     bool removeValue(const regtree::Path &path, const std::u16string &name);
     bool removeKey(const regtree::Path &path);
 
-    // Writes the changes not yet saved: under the lock, re-reads the file, replays them, writes a
-    // temporary file beside it and renames it over. A file with lines that could not be read as
+    // Writes the changes not yet saved under the lock: the tree as it is when the file is still the
+    // one this process last read or wrote (same size, modification time and inode), else the file
+    // re-read with the changes replayed on it; into a temporary file beside it, renamed over it.
+    // A file with lines that could not be read as
     // they are is first kept as registry.reg.bak, since those lines are not written back as they were. False (with a
     // diagnostic) when the file cannot be read, kept or written; the changes then stay in memory.
     // The file keeps its mode, and a file that is a symbolic link is written through to its target.
@@ -48,7 +50,7 @@ private:
     struct FileStamp {
         bool exists = false;
         long long size = 0, modified = 0, inode = 0;
-        bool operator!=(const FileStamp &other) const;
+        bool operator==(const FileStamp &other) const;
     };
 
     SandboxRegistry() = default;
@@ -56,11 +58,19 @@ private:
     FileStamp stampOfFile() const;
     // Reads a registry file into `into`; a missing file is an empty registry. False when unreadable.
     static bool load(const std::string &file, regtree::Key &into, std::size_t *doubtfulLines = nullptr);
-    // Replays `changes` on the latest content of the machine's file (into `latest`) and writes it.
-    static bool writeChanges(const std::string &root, const std::vector<Change> &changes, regtree::Key &latest);
-    // Writes the changes of the machines left before, then this one's into `latest`; true when
-    // this machine's changes are written (or there are none).
-    bool writePending(regtree::Key &latest);
+    // Replays `changes` on the latest content of a registry file (into `latest`) and writes it; the
+    // caller holds the lock.
+    static bool replay(const std::string &file, const std::vector<Change> &changes, regtree::Key &latest);
+    static bool writeTree(const std::string &file, const regtree::Key &tree);
+    static void cannotRead(const std::string &file); // the diagnostic of a file or lock out of reach
+    // Replays the changes left for a machine used before on its file, under its lock.
+    static bool writeChanges(const std::string &root, const std::vector<Change> &changes);
+    // Writes this machine's changes under the lock; the tree becomes the file's content when
+    // `adoptLatest` (the program's own thread) and the file had to be re-read.
+    bool writeOwnChanges(bool adoptLatest);
+    // Writes the changes of the machines left before, then this one's; true when this machine's
+    // changes are written (or there are none).
+    bool writePending(bool adoptLatest);
     void reload();
     static void apply(const Change &change, regtree::Key &tree);
     void record(Change change);
@@ -71,4 +81,5 @@ private:
     std::vector<Change> pending_;
     std::map<std::string, std::vector<Change>> leftUnsaved_; // by sandbox folder
     FileStamp stamp_;
+    bool treeIsFile_ = false; // tree_ is the file at stamp_, read whole, plus pending_
 };
