@@ -1,10 +1,14 @@
 // Registry driver of the cross-platform check (scripts/registry-check): "write" performs a fixed
 // sequence of registry writes through the platform layer (every value type, both views, deletions);
-// "dump" prints every key and value below the keys it wrote, one line each, sorted.
+// "dump" prints every key and value below the keys it wrote, one line each, sorted; "copy FROM TO"
+// loads a registry file into the tree and saves it again (the reference of bench/big-registry).
+#include "platform/reg_file.h"
 #include "platform/registry.h"
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -141,6 +145,15 @@ void dump() {
         std::printf("%s\n", line.c_str());
 }
 
+bool copy(const char *from, const char *to) {
+    std::ifstream in(from, std::ios::binary);
+    regtree::Key tree;
+    if (!in || !regfile::readRegFile(string(std::istreambuf_iterator<char>(in), {}), tree, from))
+        return false;
+    std::ofstream out(to, std::ios::binary);
+    return static_cast<bool>(out << regfile::writeRegFile(tree));
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -148,8 +161,10 @@ int main(int argc, char **argv) {
         writeSequence();
     else if (argc == 2 && std::strcmp(argv[1], "dump") == 0)
         dump();
+    else if (argc == 4 && std::strcmp(argv[1], "copy") == 0)
+        failed = !copy(argv[2], argv[3]);
     else {
-        std::fprintf(stderr, "usage: veltra_regdriver write|dump\n");
+        std::fprintf(stderr, "usage: veltra_regdriver write|dump|copy FROM TO\n");
         return 2;
     }
     return failed ? 1 : 0;
