@@ -3,6 +3,7 @@
 #include "ctl/active_setup.h"
 
 #include "core/text_functions.h"
+#include "ctl/ctl_output.h"
 #include "registry/registry_key.h"
 #include "registry/registry_view.h"
 
@@ -42,6 +43,13 @@ bool registerActiveSetup(const std::string &stubPath) {
                    key.writeValue("StubPath", stubPath.c_str(), false) &&
                    key.writeValue("Version", version.c_str(), false) && key.writeIntValue("IsInstalled", 1, true);
     return key.flush() && written;
+}
+
+bool registerActiveSetupOrSay(const std::string &stubPath) {
+    if (registerActiveSetup(stubPath))
+        return true;
+    printError("le composant Active Setup n'a pas pu \xEAtre enregistr\xE9");
+    return false;
 }
 
 std::string activeSetupCommand() {

@@ -12,6 +12,10 @@ extern const char *const activeSetupKey;
 // when a value could not be written (no administrator rights).
 bool registerActiveSetup(const std::string &stubPath);
 
+// registerActiveSetup for a command: on failure one French line on the standard error stream and
+// false.
+bool registerActiveSetupOrSay(const std::string &stubPath);
+
 // The command line the component runs, or the empty text when there is none.
 std::string activeSetupCommand();
 

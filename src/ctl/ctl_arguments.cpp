@@ -17,6 +17,7 @@ const char *const deployOptions[] = {"--host",      "--language",  "--bits",    
                                      "--context",   "--no-launch", "--all-users", "--preview",  "--json",
                                      nullptr};
 const char *const undoOptions[] = {"--all", "--preview", "--json", nullptr};
+const char *const removeOptions[] = {"--host", "--all-hosts", "--all-users", "--preview", "--json", nullptr};
 
 const CommandEntry commands[] = {
     {"hosts", CtlCommand::Hosts, listOptions},
@@ -24,6 +25,7 @@ const CommandEntry commands[] = {
     {"status", CtlCommand::Status, statusOptions},
     {"deploy", CtlCommand::Deploy, deployOptions},
     {"undo", CtlCommand::Undo, undoOptions},
+    {"remove", CtlCommand::Remove, removeOptions},
 };
 
 bool takesValue(const std::string &option) {
@@ -62,6 +64,8 @@ bool store(CtlOptions &options, const std::string &option, const std::string &va
         options.preview = true;
     } else if (option == "--all") {
         options.allRuns = true;
+    } else if (option == "--all-hosts") {
+        options.allHosts = true;
     } else if (option == "--json") {
         options.json = true;
     }
@@ -118,6 +122,10 @@ bool parseCtlArguments(const std::vector<std::string> &arguments, CtlOptions &op
         error = "--host est obligatoire pour deploy";
         return false;
     }
+    if (hostGiven && options.allHosts) {
+        error = "--host et --all-hosts s'excluent";
+        return false;
+    }
     if (hostGiven && options.host.empty()) {
         error = "valeur vide pour --host";
         return false;
@@ -132,5 +140,6 @@ const char *ctlUsage() {
            "        veltractl deploy --host SEL [--language LANGUE] [--bits 32|64] [--autoload|--no-autoload]\n"
            "                         [--context NOM] [--no-launch] [--all-users] [--preview] [--json]\n"
            "        veltractl undo [--all] [--preview] [--json]\n"
+           "        veltractl remove [--host SEL | --all-hosts] [--all-users] [--preview] [--json]\n"
            "        veltractl --version\n";
 }

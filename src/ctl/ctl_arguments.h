@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-enum class CtlCommand { Hosts, Languages, Status, Deploy, Undo };
+enum class CtlCommand { Hosts, Languages, Status, Deploy, Undo, Remove };
 
 struct CtlOptions {
     CtlCommand command = CtlCommand::Hosts;
@@ -20,6 +20,7 @@ struct CtlOptions {
     bool allUsers = false;
     bool preview = false; // --preview: the changes listed, none made
     bool allRuns = false; // undo --all
+    bool allHosts = false; // remove --all-hosts
 };
 
 // Takes arguments (those after the program name) apart into options. false with one French line

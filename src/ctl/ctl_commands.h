@@ -8,3 +8,4 @@ int listLanguages(const CtlOptions &options);
 int showStatus(const CtlOptions &options);
 int deploy(const CtlOptions &options);
 int undo(const CtlOptions &options);
+int removeAddon(const CtlOptions &options);

@@ -111,18 +111,13 @@ int deploy(const CtlOptions &options) {
     if (options.allUsers) {
         stub = stubCommandLine(folder.CStr(),
                                logonArguments(*host, *language, use64 != 0, autoload, context, options.contextGiven));
-        if (!registerActiveSetup(stub)) {
-            printError("le composant Active Setup n'a pas pu \xEAtre enregistr\xE9");
+        if (!registerActiveSetupOrSay(stub))
             result = ctlChangeFailed;
-        }
     }
-    const std::vector<journal::Change> changes = journal::runChanges();
-    const std::string run = journal::runFolder();
-    journal::endRun();
-    if (options.preview) {
-        printChanges(changes, options.json);
+    std::vector<journal::Change> changes;
+    std::string run;
+    if (endRunListingPreview(options.preview, options.json, changes, run))
         return result;
-    }
     if (options.json)
         printJson({{"host", utf8Of(host->Value())},
                    {"registryKey", utf8Of(host->GetText("TETEREL", ""))},

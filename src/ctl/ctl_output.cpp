@@ -2,6 +2,7 @@
 #include "ctl/ctl_output.h"
 
 #include "journal/change.h"
+#include "journal/change_layer.h"
 #include "platform/console.h"
 #include "platform/codepage.h"
 
@@ -55,4 +56,13 @@ void printChanges(const std::vector<journal::Change> &changes, bool json) {
     for (const journal::Change &change : changes)
         text += journal::describe(change) + "\n";
     printText(text.empty() ? std::string("Aucun changement\n") : text);
+}
+
+bool endRunListingPreview(bool preview, bool json, std::vector<journal::Change> &changes, std::string &journal) {
+    changes = journal::runChanges();
+    journal = journal::runFolder();
+    journal::endRun();
+    if (preview)
+        printChanges(changes, json);
+    return preview;
 }

@@ -30,3 +30,8 @@ void printError(const std::string &message);
 
 // Lists changes, one line each as the journal describes them, or as {"changes": [...]}.
 void printChanges(const std::vector<journal::Change> &changes, bool json);
+
+// Ends the change layer's run of a command: changes gets its changes and journal its folder (empty
+// without one). With preview, lists the changes as printChanges does and returns true: the command
+// has nothing more to say.
+bool endRunListingPreview(bool preview, bool json, std::vector<journal::Change> &changes, std::string &journal);

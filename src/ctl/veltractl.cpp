@@ -39,6 +39,8 @@ int runVeltractl(const std::vector<std::string> &arguments) {
         return deploy(options);
     case CtlCommand::Undo:
         return undo(options);
+    case CtlCommand::Remove:
+        return removeAddon(options);
     }
     return ctlBadChoice;
 }

@@ -2,6 +2,9 @@
 // semicolon-separated folder lists kept in that profile's values.
 #pragma once
 
+#include <string>
+#include <vector>
+
 class TextString;
 
 // For the product key (a registry path without its root, as "TETEREL" of a detected
@@ -12,6 +15,8 @@ class TextString;
 // profile's name has a character the system's code page cannot hold.
 int resolveCurrentProfile(const char *productKey, TextString *profilesPath, TextString *profileName,
                           TextString *profilePath);
+// The same profile path, found without creating anything: 0 also when the profiles key is missing.
+int resolveExistingProfile(const char *productKey, TextString &profilePath);
 
 // Adds folder to the list held in the value valueName of the current profile's section
 // (appended after ";" unless the list already holds it). An expandable string stays expandable.
@@ -20,3 +25,10 @@ int resolveCurrentProfile(const char *productKey, TextString *profilesPath, Text
 // resolved, 0 when it was not.
 int addToProfilePathList(const char *productKey, const char *section, const char *valueName,
                          const char *folder, bool onlyIfPresent);
+
+// Removes from the list held in the value valueName of the current profile's section every entry
+// that names one of folders (as the program compares paths, after its environment references are
+// expanded). The other entries keep their order and text, the value its type; a list left empty
+// stays as an empty value. Nothing is created. false when the change could not be made.
+bool removeFromProfilePathList(const char *productKey, const char *section, const char *valueName,
+                               const std::vector<std::string> &folders);

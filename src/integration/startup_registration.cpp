@@ -31,16 +31,6 @@ const char *keyPath(TextString &out, const char *root, const char *key, const ch
     return out.CStr();
 }
 
-// The number k of an entry named k + "Startup" (decimal, no leading zero), or -1 for any other name.
-long entryNumber(const char *name) {
-    if (name == nullptr || name[0] < '0' || name[0] > '9' ||
-        (name[0] == '0' && name[1] >= '0' && name[1] <= '9'))
-        return -1;
-    char *end = nullptr;
-    long number = std::strtol(name, &end, 10);
-    return std::strcmp(end, startupSuffix) == 0 ? number : -1;
-}
-
 // Cuts key before its last '/' or '\' (to the empty text when it has none).
 void cutLastComponent(TextString &key) {
     int cut = 0;
@@ -49,6 +39,28 @@ void cutLastComponent(TextString &key) {
             cut = index;
     key.Assign(std::string(key.CStr(), cut).c_str());
 }
+
+} // namespace
+
+long startupEntryNumber(const char *name) {
+    if (name == nullptr || name[0] < '0' || name[0] > '9' ||
+        (name[0] == '0' && name[1] >= '0' && name[1] <= '9'))
+        return -1;
+    char *end = nullptr;
+    long number = std::strtol(name, &end, 10);
+    return std::strcmp(end, startupSuffix) == 0 ? number : -1;
+}
+
+void applyBaseProduct(TextString &keyBase, const char *baseProduct) {
+    if (IsBlank(baseProduct))
+        return;
+    TextString product(baseProduct);
+    cutLastComponent(keyBase);
+    keyBase.AppendChar('/');
+    keyBase.Append(product.CStr());
+}
+
+namespace {
 
 // A UTF-16 "AppAutoLoad.app" with an entry the system's code page cannot hold: the module on a
 // first line of its own unless an entry names it already, every other byte kept as it is.
@@ -128,7 +140,7 @@ bool addToAppLoadList(HostFamily family, const char *productKey, const char *mod
     found = false;
     for (NodeCell *cell = key.readValues(false, false); cell != nullptr && !found; cell = cell->next) {
         const ParamNode &value = *ParamNodeOf(cell);
-        long number = entryNumber(value.Name());
+        long number = startupEntryNumber(value.Name());
         found = number >= base && number < base + count && samePath(value.Value(), modulePath);
     }
     if (found)
@@ -157,13 +169,7 @@ void copyAcadAppload(const char *productKey, bool alreadyListed) {
     key.setWritable(true);
     TextString path;
     key.openPath(keyPath(path, "HKEY_LOCAL_MACHINE", keyBase.CStr()), true);
-    const char *baseProduct = key.readValue("BaseProduct", false, false);
-    if (!IsBlank(baseProduct)) {
-        TextString product(baseProduct);
-        cutLastComponent(keyBase);
-        keyBase.AppendChar('/');
-        keyBase.Append(product.CStr());
-    }
+    applyBaseProduct(keyBase, key.readValue("BaseProduct", false, false));
 
     TextString target;
     keyPath(target, "HKEY_CURRENT_USER", productKey, applications);

@@ -1,6 +1,7 @@
 // Reading and extending UTF-16 text files byte for byte (see utf16_file.h).
 #include "integration/utf16_file.h"
 
+#include "journal/change_layer.h"
 #include "platform/file_stream.h"
 
 #include <cstdio>
@@ -33,13 +34,13 @@ bool readUtf16File(const char *path, std::u16string &text, bool &bigEndian) {
     return marked;
 }
 
+bool writeUtf16File(const char *path, const std::u16string &text, bool bigEndian) {
+    std::string bytes;
+    appendUnits(bytes, u"\uFEFF" + text, bigEndian);
+    return journal::writeFile(path, bytes);
+}
+
 bool writeUtf16FileWithFirstLine(const char *path, const std::u16string &line, const std::u16string &text,
                                  bool bigEndian) {
-    std::string bytes;
-    appendUnits(bytes, u"\uFEFF" + line + u"\r\n" + text, bigEndian);
-    std::FILE *file = os::openFile(path, "wb");
-    if (file == nullptr)
-        return false;
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
+    return writeUtf16File(path, line + u"\r\n" + text, bigEndian);
 }

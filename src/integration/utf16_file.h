@@ -8,6 +8,10 @@
 // the mark and bigEndian its byte order. False for any other or a missing file.
 bool readUtf16File(const char *path, std::u16string &text, bool &bigEndian);
 
+// Rewrites the file at path as its mark and text, in UTF-16 of that byte order, through the change
+// layer. False when the file could not be written.
+bool writeUtf16File(const char *path, const std::u16string &text, bool bigEndian);
+
 // Rewrites the file at path as its mark, line and CR LF, then text, all in UTF-16 of that byte
 // order. False when the file could not be written.
 bool writeUtf16FileWithFirstLine(const char *path, const std::u16string &line, const std::u16string &text,

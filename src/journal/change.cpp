@@ -17,6 +17,7 @@ struct KindName {
 };
 
 const KindName kindNames[] = {{Change::Kind::CreateKey, "cle"},          {Change::Kind::SetValue, "valeur"},
+                              {Change::Kind::DeleteValue, "effacement"},
                               {Change::Kind::WriteFile, "fichier"},      {Change::Kind::DeleteFile, "suppression"},
                               {Change::Kind::CreateFolder, "dossier"},   {Change::Kind::StartProgram, "programme"}};
 
@@ -142,6 +143,9 @@ std::string describe(const Change &change) {
         line += " [" + change.name + "] = " + shownData(change.typeAfter, change.after);
         line += change.existedBefore ? " (avant " + shownData(change.typeBefore, change.before) + ")" : " (nouvelle)";
         break;
+    case Change::Kind::DeleteValue:
+        line += " [" + change.name + "] (avant " + shownData(change.typeBefore, change.before) + ")";
+        break;
     case Change::Kind::WriteFile:
         line += " " + change.after + (change.existedBefore ? " (remplace " + fingerprintOf(change.before) + ")" : " (nouveau)");
         break;
@@ -153,9 +157,9 @@ std::string describe(const Change &change) {
 
 std::string encodeChange(const Change &change) {
     std::string before = "-", after = "-";
-    if (change.kind == Change::Kind::SetValue) {
+    if (change.kind == Change::Kind::SetValue || change.kind == Change::Kind::DeleteValue) {
         before = typedData(change.existedBefore, change.typeBefore, change.before);
-        after = typedData(true, change.typeAfter, change.after);
+        after = typedData(change.kind == Change::Kind::SetValue, change.typeAfter, change.after);
     } else if (change.kind == Change::Kind::WriteFile || change.kind == Change::Kind::DeleteFile) {
         before = change.existedBefore ? "copie" : "-"; // the bytes are kept as a file of the run
         after = change.after;

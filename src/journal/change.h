@@ -8,15 +8,15 @@
 namespace journal {
 
 struct Change {
-    enum class Kind { CreateKey, SetValue, WriteFile, DeleteFile, CreateFolder, StartProgram };
+    enum class Kind { CreateKey, SetValue, DeleteValue, WriteFile, DeleteFile, CreateFolder, StartProgram };
 
     Kind kind = Kind::SetValue;
-    // The key's full name (CreateKey: the highest key that did not exist; SetValue: the value's
-    // key), the file's or folder's path, or the command line of the started program.
+    // The key's full name (CreateKey: the highest key that did not exist; SetValue, DeleteValue:
+    // the value's key), the file's or folder's path, or the command line of the started program.
     std::string target;
-    std::string name; // SetValue: the value's name (empty: the default value)
+    std::string name; // SetValue, DeleteValue: the value's name (empty: the default value)
 
-    // SetValue, WriteFile, DeleteFile: whether the value or file existed, and its type and data
+    // SetValue, DeleteValue, WriteFile, DeleteFile: whether the value or file existed, and its type and data
     // (code page 1252 texts, as the program reads them) or its bytes.
     bool existedBefore = false;
     std::uint32_t typeBefore = 0;

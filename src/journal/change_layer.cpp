@@ -264,39 +264,74 @@ unsigned long subkeyNames(Key *key, std::vector<std::string> &names, std::vector
     return result;
 }
 
-unsigned long setValue(Key *key, const char *name, std::uint32_t type, const unsigned char *data,
-                       std::uint32_t size) {
+namespace {
+
+// The before-image of change's value as the preview sees it: the machine's value or one recorded.
+void previewedBefore(Key *key, Change &change) {
+    std::vector<RegValue> present;
+    std::vector<std::string> lost;
+    readValues(key, present, lost);
+    for (const RegValue &value : present) {
+        if (sameRegistryName(value.name, change.name)) {
+            change.existedBefore = true;
+            change.typeBefore = value.type;
+            change.before = value.data;
+        }
+    }
+}
+
+// Checks that key takes a change of kind to its value name, and fills change with it and the
+// value's before-image as the preview or the machine has it.
+unsigned long beginValueChange(Key *key, Change::Kind kind, const char *name, Change &change) {
     if (key == nullptr)
         return os::errorInvalidHandle;
     if (!key->writable)
         return os::errorAccessDenied;
-    Change change;
-    change.kind = Change::Kind::SetValue;
+    change.kind = kind;
     change.target = key->fullName;
     change.name = name == nullptr ? "" : name;
+    if (previewing())
+        previewedBefore(key, change);
+    else if (key->handle == nullptr)
+        return os::errorInvalidHandle;
+    else
+        change.existedBefore = queryValue(key->handle, change.name, change.typeBefore, change.before);
+    return os::errorSuccess;
+}
+
+} // namespace
+
+unsigned long setValue(Key *key, const char *name, std::uint32_t type, const unsigned char *data,
+                       std::uint32_t size) {
+    Change change;
+    unsigned long result = beginValueChange(key, Change::Kind::SetValue, name, change);
+    if (result != os::errorSuccess)
+        return result;
     change.typeAfter = type;
     change.after.assign(reinterpret_cast<const char *>(data), size);
+    if (!record(change))
+        return previewing() ? os::errorSuccess : os::errorAccessDenied;
     if (previewing()) {
-        std::vector<RegValue> present;
-        std::vector<std::string> lost;
-        readValues(key, present, lost);
-        for (const RegValue &value : present) {
-            if (sameRegistryName(value.name, change.name)) {
-                change.existedBefore = true;
-                change.typeBefore = value.type;
-                change.before = value.data;
-            }
-        }
-        if (record(change))
-            run().preview.setValue(key->fullName, {change.name, type, change.after});
+        run().preview.setValue(key->fullName, {change.name, type, change.after});
         return os::errorSuccess;
     }
-    if (key->handle == nullptr)
-        return os::errorInvalidHandle;
-    change.existedBefore = queryValue(key->handle, change.name, change.typeBefore, change.before);
-    if (!record(change))
-        return os::errorAccessDenied;
     return os::regSetValueEx(key->handle, name, type, data, size);
+}
+
+unsigned long deleteValue(Key *key, const char *name) {
+    Change change;
+    unsigned long result = beginValueChange(key, Change::Kind::DeleteValue, name, change);
+    if (result != os::errorSuccess)
+        return result;
+    if (!change.existedBefore)
+        return os::errorFileNotFound;
+    if (!record(change))
+        return previewing() ? os::errorSuccess : os::errorAccessDenied;
+    if (previewing()) {
+        run().preview.deleteValue(key->fullName, change.name);
+        return os::errorSuccess;
+    }
+    return os::regDeleteValue(key->handle, change.name.c_str());
 }
 
 unsigned long flushKey(Key *key) {

@@ -52,6 +52,8 @@ unsigned long readValues(Key *key, std::vector<RegValue> &values, std::vector<st
 unsigned long subkeyNames(Key *key, std::vector<std::string> &names, std::vector<std::string> &lost);
 unsigned long setValue(Key *key, const char *name, std::uint32_t type, const unsigned char *data,
                        std::uint32_t size);
+// Deletes one value (null or empty name: the default value); errorFileNotFound when there is none.
+unsigned long deleteValue(Key *key, const char *name);
 unsigned long flushKey(Key *key);
 
 // The file's bytes; false when it is missing or unreadable.

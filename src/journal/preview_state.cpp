@@ -5,6 +5,8 @@
 #include "journal/key_name.h"
 #include "platform/ascii_case.h"
 
+#include <algorithm>
+
 namespace journal {
 
 std::string foldedName(const std::string &name) {
@@ -43,32 +45,45 @@ std::vector<std::string> PreviewState::createdSubkeys(const std::string &fullNam
     return names;
 }
 
-void PreviewState::setValue(const std::string &keyName, const RegValue &value) {
-    std::vector<RegValue> &values = values_[foldedName(keyName)];
-    for (RegValue &present : values) {
-        if (sameRegistryName(present.name, value.name)) {
-            present = value;
+namespace {
+
+void record(std::vector<std::pair<std::string, std::optional<RegValue>>> &values, const std::string &name,
+            const std::optional<RegValue> &value) {
+    for (auto &present : values) {
+        if (sameRegistryName(present.first, name)) {
+            present.second = value;
             return;
         }
     }
-    values.push_back(value);
+    values.emplace_back(name, value);
+}
+
+} // namespace
+
+void PreviewState::setValue(const std::string &keyName, const RegValue &value) {
+    record(values_[foldedName(keyName)], value.name, value);
+}
+
+void PreviewState::deleteValue(const std::string &keyName, const std::string &valueName) {
+    record(values_[foldedName(keyName)], valueName, std::nullopt);
 }
 
 void PreviewState::mergeValues(const std::string &keyName, std::vector<RegValue> &values) const {
     auto recorded = values_.find(foldedName(keyName));
     if (recorded == values_.end())
         return;
-    for (const RegValue &value : recorded->second) {
-        bool replaced = false;
-        for (RegValue &present : values) {
-            if (sameRegistryName(present.name, value.name)) {
-                present.type = value.type;
-                present.data = value.data;
-                replaced = true;
-            }
+    for (const auto &[name, value] : recorded->second) {
+        auto present = std::find_if(values.begin(), values.end(),
+                                    [&](const RegValue &read) { return sameRegistryName(read.name, name); });
+        if (!value) {
+            if (present != values.end())
+                values.erase(present);
+        } else if (present != values.end()) {
+            present->type = value->type;
+            present->data = value->data;
+        } else {
+            values.push_back(*value);
         }
-        if (!replaced)
-            values.push_back(value);
     }
 }
 

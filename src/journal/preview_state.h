@@ -22,7 +22,8 @@ public:
     // Names of the keys created directly below fullName.
     std::vector<std::string> createdSubkeys(const std::string &fullName) const;
     void setValue(const std::string &keyName, const RegValue &value);
-    // Applies the recorded values of the key to a list read from the machine.
+    void deleteValue(const std::string &keyName, const std::string &valueName);
+    // Applies the recorded values and deletions of the key to a list read from the machine.
     void mergeValues(const std::string &keyName, std::vector<RegValue> &values) const;
 
     // Files by path: nullopt when nothing was recorded, else the bytes or absence recorded.
@@ -34,7 +35,8 @@ public:
 
 private:
     std::set<std::string> keys_;
-    std::map<std::string, std::vector<RegValue>> values_;
+    // Per key, the values written and (as nullopt beside their name) the ones deleted.
+    std::map<std::string, std::vector<std::pair<std::string, std::optional<RegValue>>>> values_;
     std::map<std::string, std::optional<std::string>> files_;
     std::set<std::string> folders_;
 };

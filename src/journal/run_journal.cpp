@@ -58,6 +58,11 @@ std::u16string regName(const std::string &name) {
     return out;
 }
 
+bool isRegistryChange(const Change &change) {
+    return change.kind == Change::Kind::CreateKey || change.kind == Change::Kind::SetValue ||
+           change.kind == Change::Kind::DeleteValue;
+}
+
 // What undo.reg says for one change: the key removed, or the value put back or removed.
 std::u16string undoLines(const Change &change) {
     std::u16string key = os::u16FromSystem(change.target);
@@ -132,8 +137,7 @@ bool RunJournal::record(const Change &change) {
     if (keepsCopy && !writeFileBytes(beforeCopyPath(changes_.size()), change.before))
         return false;
     changes_.push_back(change);
-    bool registry = change.kind == Change::Kind::CreateKey || change.kind == Change::Kind::SetValue;
-    return writeList() && (!registry || writeUndoFile());
+    return writeList() && (!isRegistryChange(change) || writeUndoFile());
 }
 
 bool RunJournal::setState(RunState state) {
@@ -170,7 +174,7 @@ bool RunJournal::writeList() const {
 bool RunJournal::writeUndoFile() const {
     std::u16string text = u"Windows Registry Editor Version 5.00\r\n";
     for (auto change = changes_.rbegin(); change != changes_.rend(); ++change)
-        if (change->kind == Change::Kind::CreateKey || change->kind == Change::Kind::SetValue)
+        if (isRegistryChange(*change))
             text += undoLines(*change);
     text += u"\r\n";
     std::string bytes = "\xFF\xFE";

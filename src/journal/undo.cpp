@@ -78,7 +78,9 @@ Outcome undoValue(const Change &change) {
     Outcome outcome = Outcome::Conflict;
     if (present.holds(change.existedBefore, change.typeBefore, change.before)) {
         outcome = Outcome::Unchanged;
-    } else if (key != nullptr && present.holds(true, change.typeAfter, change.after)) {
+    } else if (key != nullptr && (change.kind == Change::Kind::DeleteValue
+                                      ? !present.exists
+                                      : present.holds(true, change.typeAfter, change.after))) {
         const auto *data = reinterpret_cast<const unsigned char *>(change.before.data());
         unsigned long result = change.existedBefore
                                    ? os::regSetValueEx(key, change.name.c_str(), change.typeBefore, data,
@@ -133,7 +135,8 @@ Outcome undoFolder(const Change &change) {
 
 Outcome undoChange(const Change &change) {
     switch (change.kind) {
-    case Change::Kind::SetValue: return undoValue(change);
+    case Change::Kind::SetValue:
+    case Change::Kind::DeleteValue: return undoValue(change);
     case Change::Kind::CreateKey: return undoCreatedKey(change);
     case Change::Kind::WriteFile:
     case Change::Kind::DeleteFile: return undoFile(change);
@@ -145,7 +148,8 @@ Outcome undoChange(const Change &change) {
 
 // What a conflict is about: one report per value, key, file or folder, the newest change's.
 std::string conflictLine(const Change &change) {
-    return change.kind == Change::Kind::SetValue ? change.target + " [" + change.name + "]" : change.target;
+    bool value = change.kind == Change::Kind::SetValue || change.kind == Change::Kind::DeleteValue;
+    return value ? change.target + " [" + change.name + "]" : change.target;
 }
 
 UndoReport rollBack(RunJournal &journal) {

@@ -224,6 +224,13 @@ bool RegistryKey::writeIntValue(const char *name, int number, bool numbersAsDwor
     return writeValues(&cell, numbersAsDword);
 }
 
+bool RegistryKey::deleteValue(const char *name) {
+    if (!hasHandle())
+        return false;
+    freeValues();
+    return journal::deleteValue(handle, name) == os::errorSuccess;
+}
+
 bool RegistryKey::queryInfo() {
     maxValueNameLength = maxValueDataLength = subkeyCount = valueCount = maxSubkeyNameLength = 0;
     if (!hasHandle())

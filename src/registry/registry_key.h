@@ -62,6 +62,8 @@ public:
     bool writeValues(NodeList nodes, bool numbersAsDword);
     bool writeValue(const char *name, const char *text, bool numbersAsDword);
     bool writeIntValue(const char *name, int number, bool numbersAsDword);
+    // Deletes one value; true when it was there and is gone.
+    bool deleteValue(const char *name);
 
     bool queryInfo();
     bool flush();
