@@ -72,7 +72,9 @@ void PreviewState::mergeValues(const std::string &keyName, std::vector<RegValue>
     auto recorded = values_.find(foldedName(keyName));
     if (recorded == values_.end())
         return;
-    for (const auto &[name, value] : recorded->second) {
+    for (const auto &entry : recorded->second) {
+        const std::string &name = entry.first;
+        const std::optional<RegValue> &value = entry.second;
         auto present = std::find_if(values.begin(), values.end(),
                                     [&](const RegValue &read) { return sameRegistryName(read.name, name); });
         if (!value) {
