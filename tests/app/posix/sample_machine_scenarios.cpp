@@ -75,6 +75,12 @@ const Scenario scenarios[] = {
      "registryPath = \"HKEY_LOCAL_MACHINE/SOFTWARE/Autodesk/AutoCAD/R24.3/*\"\\nlocationValue = AcadLocation\\n"
      "versionTag = 24\\nfamily = AutoCad\\nflags = \"0x2381\"\\n-\\n' >> 'drive_c/Program Files/Veltra/system/hotes.ini'",
      "", "", "cancel\n"},
+    {"catalogue_file_row_names_its_key_by_a_value_of_the_wildcard_key", "",
+     "printf 'hote = \"AutoCAD courant\"\\n+\\ndisplayName = \"AutoCAD courant\"\\n"
+     "registryPath = \"HKEY_LOCAL_MACHINE/SOFTWARE/Autodesk/AutoCAD/*/${CurVer}\"\\nlocationValue = AcadLocation\\n"
+     "versionTag = 24\\nfamily = AutoCad\\nflags = \"0x2381\"\\n-\\n' >> 'drive_c/Program Files/Veltra/system/hotes.ini' && "
+         ADD_TO_REGISTRY("[HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Autodesk\\\\AutoCAD\\\\R24.3]\\r\\n\"CurVer\"=\"ACAD-7101:40C\"\\r\\n"),
+     "", "", "cancel\n"},
     {"no_host_installed", "", "rm drive_c/Program\\ Files/*/*/*.exe", "", "", "ok\n"},
     {"windows_32bit", "VELTRA_WINDOWS_BITS=32", "", "", "", "host 2\nok\n"},
     {"autocad_2027_on_windows_32bit_has_no_module_to_register", "VELTRA_WINDOWS_BITS=32", "", "", "", "host 1\nok\n"},

@@ -134,6 +134,7 @@ TEST_F(VeltractlTest, StatusIsTheDetectionRule) {
     EXPECT_FALSE(status["ready"]);
     ASSERT_EQ(status["hosts"].size(), 4u);
     EXPECT_FALSE(status["hosts"][3]["registered"]);
+    EXPECT_EQ(status["hosts"][3]["trustedFolder"], "missing") << "checked even with no list stored";
 
     // The preview changes nothing and lists, change by change, what the deployment then does.
     const std::string deployment = "deploy --host ACAD-7101 --language fran\xC3\xA7" "ais --no-launch";
