@@ -3,8 +3,8 @@
 #include "app/command_line.h"
 
 #include "core/text_functions.h"
+#include "platform/diagnostic_output.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -22,8 +22,8 @@ void takeReadablePart(const char *line, TextString &readable) {
         return;
     }
     readable.Append(line, kMaxCommandLine);
-    std::fprintf(stderr, "Ligne de commande trop longue : %lu caract\xE8res ignor\xE9s\n",
-                 static_cast<unsigned long>(length - kMaxCommandLine));
+    os::printDiagnostic("Ligne de commande trop longue : %lu caract\xE8res ignor\xE9s\n",
+                        static_cast<unsigned long>(length - kMaxCommandLine));
 }
 
 // Copies a quoted command line without its double quotes; \" gives one double quote.

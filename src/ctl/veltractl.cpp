@@ -8,6 +8,22 @@
 #include "journal/undo.h"
 #include "vars/own_data.h"
 
+const char *ctlOutcome(int exitCode) {
+    switch (exitCode) {
+    case ctlDone:
+        return "OK";
+    case ctlBadChoice:
+        return "ligne de commande ou choix refuse";
+    case ctlNotRegistered:
+        return "non enregistre";
+    case ctlChangeFailed:
+        return "changement impossible";
+    case ctlHostRunning:
+        return "hote en cours d'execution";
+    }
+    return "echec";
+}
+
 int runVeltractl(const std::vector<std::string> &arguments) {
     CtlOptions options;
     std::string error;

@@ -12,5 +12,8 @@ constexpr int ctlNotRegistered = 3;   // status: not registered or not consisten
 constexpr int ctlChangeFailed = 4;    // a change could not be made
 constexpr int ctlHostRunning = 5;     // reserved: the host is running
 
+// The outcome an exit code stands for, in a few words (the log's last line).
+const char *ctlOutcome(int exitCode);
+
 // Runs the command arguments (those after the program name) give; returns the exit code.
 int runVeltractl(const std::vector<std::string> &arguments);

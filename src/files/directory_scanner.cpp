@@ -1,7 +1,7 @@
 // Listing a folder's entries one at a time, one entry read ahead.
 #include "files/directory_scanner.h"
+#include "platform/diagnostic_output.h"
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -28,7 +28,7 @@ int DirectoryScanner::open(const char *path, bool asPattern) {
         handle = os::findFirstFile(pattern.c_str(), &entry);
     if (handle == os::invalidFindHandle) {
         entry.name[0] = '\0';
-        std::fprintf(stderr, "Erreur dans l'ouverture du repertoire <%s>\n", path == nullptr ? "" : path);
+        os::printDiagnostic("Erreur dans l'ouverture du repertoire <%s>\n", path == nullptr ? "" : path);
         return 0;
     }
     isOpen = true;

@@ -2,14 +2,14 @@
 #include "files/file_utils.h"
 
 #include "journal/change_layer.h"
+#include "platform/diagnostic_output.h"
 #include "platform/error_codes.h"
 
-#include <cstdio>
 
 int runProgram(const char *commandLine) {
     const char *line = commandLine == nullptr ? "" : commandLine;
     if (journal::startProgram(line) == os::errorSuccess)
         return 1;
-    std::fprintf(stderr, "Erreur d'ouverture du prg <%s>\n", line);
+    os::printDiagnostic("Erreur d'ouverture du prg <%s>\n", line);
     return 0;
 }

@@ -1,16 +1,21 @@
 // The process-wide diagnostic stream and its redirection.
 #include "install/diagnostic_stream.h"
 
-#include "install/file_stream.h"
-
-#include <cstdio>
+#include "platform/diagnostic_output.h"
 
 namespace {
 
 CharOutput *redirected = nullptr;
 
+// The standard error stream, through the platform's diagnostic output (which copies it to the log).
+class StandardError : public CharOutput {
+public:
+    using CharOutput::write;
+    void write(const char *data, std::size_t count) override { os::writeDiagnostic({data, count}); }
+};
+
 CharOutput &standardError() {
-    static FileOutput stream(stderr);
+    static StandardError stream;
     return stream;
 }
 

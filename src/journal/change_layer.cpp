@@ -5,6 +5,7 @@
 #include "journal/preview_state.h"
 #include "journal/run_journal.h"
 #include "journal/whole_file_io.h"
+#include "platform/diagnostic_output.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
 
@@ -39,6 +40,11 @@ Run &run() {
     return *current;
 }
 
+std::string &endedRunFolder() {
+    static std::string *folder = new std::string; // read at exit, after the static objects
+    return *folder;
+}
+
 bool previewing() {
     return run().mode == Mode::Preview;
 }
@@ -54,8 +60,8 @@ bool record(const Change &change) {
         }
         if (current.journalBroken || !current.journal.record(change)) {
             if (!current.journalBroken)
-                std::fprintf(stderr, "Erreur d'ecriture du journal des changements <%s>\n",
-                             current.journal.folder().c_str());
+                os::printDiagnostic("Erreur d'ecriture du journal des changements <%s>\n",
+                                    current.journal.folder().c_str());
             current.journalBroken = true;
             return false;
         }
@@ -136,6 +142,8 @@ void beginRun(Mode mode, const std::string &journalFolder) {
 
 void endRun() {
     Run &current = run();
+    if (current.journalStarted)
+        endedRunFolder() = current.journal.folder();
     if (current.journalStarted && !current.journalBroken)
         current.journal.setState(RunState::Complete);
     beginRun(Mode::Apply, "");
@@ -151,6 +159,11 @@ const std::vector<Change> &runChanges() {
 
 std::string runFolder() {
     return run().journalStarted ? run().journal.folder() : std::string();
+}
+
+std::string lastRunFolder() {
+    std::string current = runFolder();
+    return current.empty() ? endedRunFolder() : current;
 }
 
 unsigned long openKey(os::HKey root, const char *path, std::uint32_t access, bool create, Key **key) {

@@ -29,6 +29,8 @@ Mode currentMode();
 const std::vector<Change> &runChanges();
 // The folder of the current run's journal; empty while it has none.
 std::string runFolder();
+// The folder of the journal this process wrote last, kept after endRun; empty when it wrote none.
+std::string lastRunFolder();
 
 // A registry value as the program reads it: name and data in code page 1252.
 struct RegValue {

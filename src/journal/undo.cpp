@@ -5,10 +5,10 @@
 #include "journal/preview_state.h"
 #include "journal/run_journal.h"
 #include "journal/whole_file_io.h"
+#include "platform/diagnostic_output.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
 
-#include <cstdio>
 #include <set>
 
 namespace journal {
@@ -204,7 +204,7 @@ int recoverUnfinishedRuns(const std::string &journalFolder) {
         RunJournal journal;
         if (!journal.load(*run) || journal.state() != RunState::Unfinished)
             continue;
-        std::fprintf(stderr, "Reprise apres interruption : changements de <%s> annules\n", run->c_str());
+        os::printDiagnostic("Reprise apres interruption : changements de <%s> annules\n", run->c_str());
         rollBack(journal);
         ++recovered;
     }

@@ -13,6 +13,9 @@ unsigned long getModuleFileName(char *buffer, unsigned long size);
 // until the process ends; never null.
 const char *getCommandLine();
 
+// The running process's identifier, as GetCurrentProcessId.
+unsigned long processId();
+
 // Starts the program named by the first word of commandLine (the Windows quoting rules apply)
 // with that whole command line, in the caller's current folder and environment, without
 // waiting for it and without keeping any handle to it. Returns 0 (errorSuccess) when it

@@ -3,9 +3,9 @@
 #include "platform/reg_file.h"
 
 #include "platform/cp1252.h"
+#include "platform/diagnostic_output.h"
 #include "platform/reg_file_escapes.h"
 
-#include <iostream>
 
 namespace regfile {
 
@@ -165,7 +165,7 @@ private:
 
     void reject() {
         ++skipped_;
-        std::cerr << "Ligne " << lineNumber_ << " ignoree dans le fichier de registre " << source_ << "\n";
+        os::writeDiagnostic("Ligne " + std::to_string(lineNumber_) + " ignoree dans le fichier de registre " + source_ + "\n");
     }
 
     // The hive and key names of a key line; invalid beyond what Windows allows (the hive is
@@ -427,8 +427,8 @@ bool readRegFile(const std::string &content, Key &root, const std::string &sourc
     }
     parser.finish();
     if (guessed > 0)
-        std::cerr << guessed << " ligne(s) hors UTF-8 lue(s) en code page 1252, la premiere ligne " << firstGuessed
-                  << ", dans le fichier de registre " << source << "\n";
+        os::writeDiagnostic(std::to_string(guessed) + " ligne(s) hors UTF-8 lue(s) en code page 1252, la premiere ligne " +
+                           std::to_string(firstGuessed) + ", dans le fichier de registre " + source + "\n");
     if (doubtfulLines != nullptr)
         *doubtfulLines = parser.skippedLines() + guessed;
     return true;

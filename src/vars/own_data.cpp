@@ -10,9 +10,14 @@ constexpr int localAppDataId = 9; // the "Local AppData" row of the shell folder
 
 } // namespace
 
-std::string journalFolder() {
+std::string ownDataFolder() {
     const char *localAppData = GetShellFolder(nullptr, localAppDataId, false);
     if (localAppData == nullptr || localAppData[0] == '\0')
         return {};
-    return std::string(localAppData) + "\\" + productName().CStr() + "\\journal";
+    return std::string(localAppData) + "\\" + productName().CStr();
+}
+
+std::string journalFolder() {
+    std::string folder = ownDataFolder();
+    return folder.empty() ? folder : folder + "\\journal";
 }

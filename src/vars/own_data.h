@@ -4,5 +4,7 @@
 
 #include <string>
 
+// <Local AppData>\<product>; empty when the user's local application data folder is unknown.
+std::string ownDataFolder();
 // <Local AppData>\<product>\journal; empty when the user's local application data folder is unknown.
 std::string journalFolder();

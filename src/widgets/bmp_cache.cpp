@@ -2,8 +2,8 @@
 #include "widgets/bmp_image.h"
 
 #include "core/node_list.h"
+#include "platform/diagnostic_output.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -23,6 +23,6 @@ BmpImage *getBmpImage(const char *fileName, bool load) {
     BmpImage *image = new BmpImage;
     ListPushFront(images, image);
     if (!loadBmp(*image, name))
-        std::fprintf(stderr, "Erreur de BMP : %s : %s\n", name, image->error);
+        os::printDiagnostic("Erreur de BMP : %s : %s\n", name, image->error);
     return image;
 }

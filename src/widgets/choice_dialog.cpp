@@ -3,12 +3,12 @@
 
 #include "core/heap_copy.h"
 #include "core/param_node.h"
+#include "platform/diagnostic_output.h"
 #include "widgets/dialog_runner.h"
 #include "widgets/dialog_setup.h"
 #include "widgets/message_dialog.h"
 #include "widgets/window_functions.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -93,7 +93,7 @@ void ChoiceDialog::Fill(os::DialogWindow &dialog) {
             continue;
         int index = list->AddString(item.text);
         if (index < 0)
-            std::fputs("SIMPLECHOIX : Erreur d'ajout d'element dans la liste\n", stderr);
+            os::writeDiagnostic("SIMPLECHOIX : Erreur d'ajout d'element dans la liste\n");
         else
             list->SetItemData(index, reinterpret_cast<intptr_t>(item.node));
     }

@@ -1,6 +1,7 @@
 // The console program's arguments and output in the sandbox (see platform/console.h).
 #include "platform/console.h"
 
+#include "platform/diagnostic_output.h"
 #include "platform/posix/codepage.h"
 #include "platform/posix/command_line.h"
 
@@ -17,8 +18,12 @@ std::vector<std::string> programArguments() {
 
 void writeConsoleText(std::string_view text, bool toError) {
     std::string converted = utf8FromSystem(text);
-    std::fwrite(converted.data(), 1, converted.size(), toError ? stderr : stdout);
-    std::fflush(toError ? stderr : stdout);
+    if (toError) {
+        writeDiagnostic(converted);
+        return;
+    }
+    std::fwrite(converted.data(), 1, converted.size(), stdout);
+    std::fflush(stdout);
 }
 
 void writeRawOutput(std::string_view bytes) {

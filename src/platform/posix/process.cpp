@@ -71,6 +71,10 @@ const char *getCommandLine() {
     return commandLine.c_str();
 }
 
+unsigned long processId() {
+    return static_cast<unsigned long>(getpid());
+}
+
 unsigned long createProcess(const char *commandLine) {
     reapEndedPrograms();
     std::vector<std::string> arguments = splitCommandLine(commandLine == nullptr ? "" : commandLine);

@@ -1,6 +1,7 @@
 // Loading, change journal and locked atomic saving of the sandbox registry file.
 #include "platform/posix/sandbox_registry.h"
 
+#include "platform/diagnostic_output.h"
 #include "platform/posix/sandbox_root.h"
 #include "platform/posix/termination_signals.h"
 #include "platform/reg_file.h"
@@ -9,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
-#include <iostream>
 #include <iterator>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -80,7 +80,7 @@ bool keepCopy(const std::string &path, const std::string &copy) {
         return false;
     if (link(path.c_str(), copy.c_str()) != 0)
         return false;
-    std::cerr << "Lignes illisibles : le fichier de registre precedent est conserve dans " << copy << "\n";
+    os::writeDiagnostic("Lignes illisibles : le fichier de registre precedent est conserve dans " + copy + "\n");
     return true;
 }
 
@@ -145,7 +145,7 @@ void SandboxRegistry::reload() {
     bool readable = load(filePath(), fresh, &doubtfulLines);
     treeIsFile_ = readable && doubtfulLines == 0; // else the first save re-reads it (keeping a copy)
     if (!readable)
-        std::cerr << "Fichier de registre illisible, il ne sera pas remplace : " << filePath() << "\n";
+        os::writeDiagnostic("Fichier de registre illisible, il ne sera pas remplace : " + filePath() + "\n");
     for (const Change &change : pending_)
         apply(change, fresh);
     tree_ = std::move(fresh);
@@ -220,7 +220,7 @@ bool SandboxRegistry::removeKey(const regtree::Path &path) {
 }
 
 void SandboxRegistry::cannotRead(const std::string &file) {
-    std::cerr << "Registre non enregistre : fichier illisible ou verrou impossible (" << file << ")\n";
+    os::writeDiagnostic("Registre non enregistre : fichier illisible ou verrou impossible (" + file + ")\n");
 }
 
 bool SandboxRegistry::replay(const std::string &file, const std::vector<Change> &changes, regtree::Key &latest) {
@@ -231,7 +231,7 @@ bool SandboxRegistry::replay(const std::string &file, const std::vector<Change> 
     }
     std::string target = linkTarget(file);
     if (doubtfulLines > 0 && !keepCopy(target, file + ".bak")) {
-        std::cerr << "Registre non enregistre : copie impossible de " << file << "\n";
+        os::writeDiagnostic("Registre non enregistre : copie impossible de " + file + "\n");
         return false;
     }
     for (const Change &change : changes)
@@ -242,7 +242,7 @@ bool SandboxRegistry::replay(const std::string &file, const std::vector<Change> 
 bool SandboxRegistry::writeTree(const std::string &file, const regtree::Key &tree) {
     if (replaceAtomically(linkTarget(file), regfile::writeRegFile(tree)))
         return true;
-    std::cerr << "Registre non enregistre : ecriture impossible (" << file << ")\n";
+    os::writeDiagnostic("Registre non enregistre : ecriture impossible (" + file + ")\n");
     return false;
 }
 

@@ -1,6 +1,7 @@
 // The console program's arguments and output on Windows (see platform/console.h).
 #include "platform/console.h"
 
+#include "platform/diagnostic_output.h"
 #include "platform/win32/codepage.h"
 
 #include <windows.h>
@@ -35,6 +36,12 @@ void writeConsoleText(std::string_view text, bool toError) {
         std::wstring wide = utf16FromSystem(text.data(), text.size());
         DWORD written = 0;
         WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+        if (toError)
+            copyDiagnostic(text);
+        return;
+    }
+    if (toError) {
+        writeDiagnostic(text);
         return;
     }
     std::fwrite(text.data(), 1, text.size(), stream);

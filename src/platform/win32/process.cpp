@@ -28,6 +28,10 @@ const char *getCommandLine() {
     return commandLine.c_str();
 }
 
+unsigned long processId() {
+    return GetCurrentProcessId();
+}
+
 unsigned long createProcess(const char *commandLine) {
     std::wstring line = utf16FromSystem(commandLine); // CreateProcessW may write into it
     STARTUPINFOW startup{};
