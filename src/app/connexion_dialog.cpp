@@ -5,6 +5,7 @@
 #include "app/connexion_steps.h"
 #include "hosts/catalogue_file.h"
 #include "hosts/host_detection.h"
+#include "hosts/running_host.h"
 #include "install/install_settings.h"
 #include "files/file_utils.h"
 #include "integration/deployment.h"
@@ -16,6 +17,7 @@
 #include "widgets/bmp_image.h"
 #include "widgets/choice_dialog.h"
 #include "widgets/dialog_runner.h"
+#include "widgets/message_dialog.h"
 
 namespace {
 
@@ -28,6 +30,20 @@ Deployment currentDeployment = deployConfiguration;
 const char *chooseProfile(NodeList profiles) {
     return ChooseFromList("Profil applicatif", "S\xE9lectionnez le profil \xE0 configurer", profiles, true,
                           nullptr, nullptr, 1, -1);
+}
+
+// Asks the user to close the host while it runs: true once it is closed, false when the user
+// gives up (Annuler), back to the connexion dialog.
+bool hostClosedFirst(const ParamNode &host) {
+    while (hostIsRunning(host)) {
+        std::string text = std::string(host.Value()) +
+                           " est ouvert.\nFermez-le d'abord : en se fermant, il r\xE9\xE9" "crit son profil et la "
+                           "connexion de Veltra serait perdue.\n\nOK : v\xE9rifier \xE0 nouveau.\nAnnuler : revenir "
+                           "au choix de l'application.";
+        if (ShowMessage("Application CAO ouverte", text.c_str(), true, nullptr, "Annuler", false) == 0)
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -154,7 +170,7 @@ void ConnexionDialog::OnOK(os::DialogWindow &dialog) {
     updateHostDependentControls();
     const ParamNode *language = languageChoice.SelectedNode();
     const ParamNode *host = hostChoice.SelectedNode();
-    if (language == nullptr || host == nullptr)
+    if (language == nullptr || host == nullptr || !hostClosedFirst(*host))
         return;
 
     confirmConnexion(*host, *language, use64 != 0, autoload != 0, drawingFiles.CStr(), programFolderText.CStr(),

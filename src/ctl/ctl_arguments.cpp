@@ -14,8 +14,8 @@ struct CommandEntry {
 const char *const listOptions[] = {"--json", nullptr};
 const char *const statusOptions[] = {"--host", "--context", "--json", nullptr};
 const char *const deployOptions[] = {"--host",      "--language",  "--bits",      "--autoload", "--no-autoload",
-                                     "--context",   "--no-launch", "--all-users", "--preview",  "--json",
-                                     nullptr};
+                                     "--context",   "--no-launch", "--all-users", "--preview",  "--force",
+                                     "--json",      nullptr};
 const char *const undoOptions[] = {"--all", "--preview", "--json", nullptr};
 const char *const removeOptions[] = {"--host", "--all-hosts", "--all-users", "--preview", "--json", nullptr};
 
@@ -62,6 +62,8 @@ bool store(CtlOptions &options, const std::string &option, const std::string &va
         options.allUsers = true;
     } else if (option == "--preview") {
         options.preview = true;
+    } else if (option == "--force") {
+        options.force = true;
     } else if (option == "--all") {
         options.allRuns = true;
     } else if (option == "--all-hosts") {
@@ -138,7 +140,7 @@ const char *ctlUsage() {
            "        veltractl languages [--json]\n"
            "        veltractl status [--host SEL] [--context NOM] [--json]\n"
            "        veltractl deploy --host SEL [--language LANGUE] [--bits 32|64] [--autoload|--no-autoload]\n"
-           "                         [--context NOM] [--no-launch] [--all-users] [--preview] [--json]\n"
+           "                         [--context NOM] [--no-launch] [--all-users] [--preview] [--force] [--json]\n"
            "        veltractl undo [--all] [--preview] [--json]\n"
            "        veltractl remove [--host SEL | --all-hosts] [--all-users] [--preview] [--json]\n"
            "        veltractl --version\n";

@@ -19,6 +19,7 @@ struct CtlOptions {
     bool json = false;
     bool allUsers = false;
     bool preview = false; // --preview: the changes listed, none made
+    bool force = false;   // --force: deploy even while the host runs
     bool allRuns = false; // undo --all
     bool allHosts = false; // remove --all-hosts
 };

@@ -11,6 +11,7 @@
 #include "ctl/ctl_output.h"
 #include "ctl/veltractl.h"
 #include "hosts/host_detection.h"
+#include "hosts/running_host.h"
 #include "install/install_settings.h"
 #include "integration/deployment.h"
 #include "files/file_utils.h"
@@ -92,6 +93,13 @@ int deploy(const CtlOptions &options) {
     if (options.autoload == 1 && !autoloadOffered(*host)) {
         printError(std::string("Autoload n'est pas propos\xE9 pour l'h\xF4te \"") + host->Value() + "\"");
         return ctlBadChoice;
+    }
+
+    // A host rewrites its profile when it closes: a registration made while it runs would be lost.
+    if (!options.force && !options.preview && hostIsRunning(*host)) {
+        printError(std::string("l'h\xF4te \"") + host->Value() +
+                   "\" est ouvert : fermez-le avant de d\xE9ployer, ou ajoutez --force");
+        return ctlHostRunning;
     }
 
     // As the dialog: the size is a choice (and remembered) only when both modules exist.

@@ -10,7 +10,7 @@ constexpr int ctlDone = 0;
 constexpr int ctlBadChoice = 2;       // bad command line, unknown or ambiguous choice, rights missing
 constexpr int ctlNotRegistered = 3;   // status: not registered or not consistent
 constexpr int ctlChangeFailed = 4;    // a change could not be made
-constexpr int ctlHostRunning = 5;     // reserved: the host is running
+constexpr int ctlHostRunning = 5;     // deploy: the host is running (--force goes on)
 
 // The outcome an exit code stands for, in a few words (the log's last line).
 const char *ctlOutcome(int exitCode);
