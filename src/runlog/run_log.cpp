@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <string_view>
 
 namespace runlog {
 
@@ -23,15 +24,24 @@ constexpr std::size_t runCopyLimit = 1024 * 1024;
 std::FILE *logFile = nullptr;
 std::size_t copied = 0;
 
+// Appends text with Windows line ends, at once on disk as far as the system goes: a run that
+// crashes keeps its lines.
+void append(std::string_view text) {
+    std::string lines;
+    for (char c : text)
+        lines += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    std::fwrite(lines.data(), 1, lines.size(), logFile);
+    std::fflush(logFile);
+}
+
 void writeToLog(std::string_view text) {
     if (logFile == nullptr)
         return;
     if (copied < runCopyLimit)
-        std::fwrite(text.data(), 1, text.size(), logFile);
+        append(text);
     else if (copied != runCopyLimit + 1)
-        std::fputs("(diagnostics suivants non copies dans le journal)\n", logFile);
+        append("(diagnostics suivants non copies dans le journal)\n");
     copied = copied < runCopyLimit ? copied + text.size() : runCopyLimit + 1;
-    std::fflush(logFile);
 }
 
 long fileSize(const std::string &path) {
@@ -61,13 +71,12 @@ void openRunLog(const std::string &folder, const char *program) {
     std::string path = folder + "\\veltracfg.log";
     if (fileSize(path) > rotationSize)
         os::replaceFile(path.c_str(), (folder + "\\veltracfg.1.log").c_str());
-    logFile = os::openFile(path.c_str(), "a");
+    logFile = os::openFile(path.c_str(), "ab");
     if (logFile == nullptr)
         return;
-    std::fprintf(logFile, "%s %s %s, processus %lu, ligne de commande <%s>, Windows %d bits, %s\n", now().c_str(),
-                 program, VELTRA_VERSION, os::processId(), os::getCommandLine(), is64BitWindows(),
-                 os::isAdministrator() ? "administrateur" : "utilisateur standard");
-    std::fflush(logFile);
+    append(now() + " " + program + " " VELTRA_VERSION ", processus " + std::to_string(os::processId()) +
+           ", ligne de commande <" + os::getCommandLine() + ">, Windows " + std::to_string(is64BitWindows()) +
+           " bits, " + (os::isAdministrator() ? "administrateur" : "utilisateur standard") + "\n");
     os::setDiagnosticCopy(writeToLog);
 }
 
@@ -76,8 +85,8 @@ void closeRunLog(const char *outcome, int exitCode) {
     if (logFile == nullptr)
         return;
     std::string journal = journal::lastRunFolder();
-    std::fprintf(logFile, "%s fin : %s, code de sortie %d%s%s\n", now().c_str(), outcome, exitCode,
-                 journal.empty() ? "" : ", journal ", journal.c_str());
+    append(now() + " fin : " + outcome + ", code de sortie " + std::to_string(exitCode) +
+           (journal.empty() ? "" : ", journal " + journal) + "\n");
     std::fclose(logFile);
     logFile = nullptr;
 }
