@@ -1,6 +1,8 @@
 // Sample machine copies for the tests that run the Linux programs (see sample_copy.h).
 #include "support/posix/sample_copy.h"
 
+#include "support/posix/fresh_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,10 +15,9 @@
 namespace fs = std::filesystem;
 
 SampleCopy::SampleCopy(const std::string &samplesFolder) {
-    char folder[] = "/tmp/veltra-sample-XXXXXX";
-    if (mkdtemp(folder) == nullptr)
+    work_ = freshTestFolder("veltra-sample-copy");
+    if (work_.empty())
         ADD_FAILURE() << "no temporary folder";
-    work_ = folder;
     root_ = work_ + "/machine";
     std::string copy = "'" + samplesFolder + "/copy-machine' '" + root_ + "' >/dev/null";
     EXPECT_EQ(std::system(copy.c_str()), 0);

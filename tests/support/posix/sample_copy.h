@@ -6,7 +6,7 @@
 
 class SampleCopy {
 public:
-    // Copies the sample machine of samplesFolder (its copy-machine script) to a new temporary folder.
+    // Copies the sample machine of samplesFolder (its copy-machine script) to a new test folder.
     explicit SampleCopy(const std::string &samplesFolder);
     ~SampleCopy();
     SampleCopy(const SampleCopy &) = delete;
