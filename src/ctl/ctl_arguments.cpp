@@ -18,6 +18,7 @@ const char *const deployOptions[] = {"--host",      "--language",  "--bits",    
                                      "--json",      nullptr};
 const char *const undoOptions[] = {"--all", "--preview", "--json", nullptr};
 const char *const removeOptions[] = {"--host", "--all-hosts", "--all-users", "--preview", "--json", nullptr};
+const char *const doctorOptions[] = {"--registry", "--json", nullptr};
 
 const CommandEntry commands[] = {
     {"hosts", CtlCommand::Hosts, listOptions},
@@ -26,10 +27,12 @@ const CommandEntry commands[] = {
     {"deploy", CtlCommand::Deploy, deployOptions},
     {"undo", CtlCommand::Undo, undoOptions},
     {"remove", CtlCommand::Remove, removeOptions},
+    {"doctor", CtlCommand::Doctor, doctorOptions},
 };
 
 bool takesValue(const std::string &option) {
-    return option == "--host" || option == "--language" || option == "--bits" || option == "--context";
+    return option == "--host" || option == "--language" || option == "--bits" || option == "--context" ||
+           option == "--registry";
 }
 
 bool accepts(const CommandEntry &entry, const std::string &option) {
@@ -64,6 +67,8 @@ bool store(CtlOptions &options, const std::string &option, const std::string &va
         options.preview = true;
     } else if (option == "--force") {
         options.force = true;
+    } else if (option == "--registry") {
+        options.registryFiles.push_back(value);
     } else if (option == "--all") {
         options.allRuns = true;
     } else if (option == "--all-hosts") {
@@ -143,5 +148,6 @@ const char *ctlUsage() {
            "                         [--context NOM] [--no-launch] [--all-users] [--preview] [--force] [--json]\n"
            "        veltractl undo [--all] [--preview] [--json]\n"
            "        veltractl remove [--host SEL | --all-hosts] [--all-users] [--preview] [--json]\n"
+           "        veltractl doctor [--registry FICHIER.reg ...] [--json]\n"
            "        veltractl --version\n";
 }

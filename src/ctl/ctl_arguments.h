@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-enum class CtlCommand { Hosts, Languages, Status, Deploy, Undo, Remove };
+enum class CtlCommand { Hosts, Languages, Status, Deploy, Undo, Remove, Doctor };
 
 struct CtlOptions {
     CtlCommand command = CtlCommand::Hosts;
@@ -22,6 +22,7 @@ struct CtlOptions {
     bool force = false;   // --force: deploy even while the host runs
     bool allRuns = false; // undo --all
     bool allHosts = false; // remove --all-hosts
+    std::vector<std::string> registryFiles; // doctor --registry FILE, each time given
 };
 
 // Takes arguments (those after the program name) apart into options. false with one French line

@@ -9,3 +9,4 @@ int showStatus(const CtlOptions &options);
 int deploy(const CtlOptions &options);
 int undo(const CtlOptions &options);
 int removeAddon(const CtlOptions &options);
+int doctor(const CtlOptions &options);

@@ -6,6 +6,7 @@
 #include "ctl/ctl_commands.h"
 #include "ctl/ctl_output.h"
 #include "ctl/registration_status.h"
+#include "ctl/status_report.h"
 #include "ctl/veltractl.h"
 #include "hosts/host_detection.h"
 #include "install/install_description.h"
@@ -41,6 +42,38 @@ std::string describe(int number, const ParamNode &host, const RegistrationStatus
 
 } // namespace
 
+StatusReport reportStatus(const std::vector<const ParamNode *> &entries, const ParamNode *selected) {
+    ParamNode languages(nullptr, nullptr);
+    TextString path;
+    AssignProgramDir(path, "langues.ini", "system");
+    loadParamFile(languages, path.CStr());
+    TextString folder;
+    AssignProgramDir(folder);
+
+    StatusReport report;
+    for (std::size_t index = 0; index < entries.size(); ++index) {
+        const ParamNode &host = *entries[index];
+        if (selected != nullptr && selected != &host)
+            continue;
+        RegistrationStatus status = registrationStatusOf(host, folder.CStr(), languages);
+        report.anyReady = report.anyReady || (status.registered() && status.consistent());
+        report.hosts.push_back({{"number", index + 1},
+                                {"entry", utf8Of(host.Value())},
+                                {"registryKey", utf8Of(host.GetText("TETE", ""))},
+                                {"registered", status.registered()},
+                                {"consistent", status.consistent()},
+                                {"startupEntry", utf8Of(status.startupEntry)},
+                                {"module", utf8Of(status.module)},
+                                {"moduleExists", status.moduleExists},
+                                {"trustedFolder", checkName(status.trustedFolder)},
+                                {"searchPath", checkName(status.searchPath)},
+                                {"settingsNameHost", status.settingsNameHost},
+                                {"settingsLanguage", utf8Of(status.settingsLanguage)}});
+        report.text += describe(static_cast<int>(index + 1), host, status);
+    }
+    return report;
+}
+
 int showStatus(const CtlOptions &options) {
     std::string context, error;
     if (!findContext(programFolder(), options.contextGiven, options.context, context, error)) {
@@ -56,41 +89,12 @@ int showStatus(const CtlOptions &options) {
         printError(error);
         return ctlBadChoice;
     }
-    ParamNode languages(nullptr, nullptr);
-    TextString path;
-    AssignProgramDir(path, "langues.ini", "system");
-    loadParamFile(languages, path.CStr());
-    TextString folder;
-    AssignProgramDir(folder);
     currentContext.Assign(context.c_str());
-
-    bool anyReady = false;
-    Json list = Json::array();
-    std::string text;
-    for (std::size_t index = 0; index < entries.size(); ++index) {
-        const ParamNode &host = *entries[index];
-        if (selected != nullptr && selected != &host)
-            continue;
-        RegistrationStatus status = registrationStatusOf(host, folder.CStr(), languages);
-        anyReady = anyReady || (status.registered() && status.consistent());
-        list.push_back({{"number", index + 1},
-                        {"entry", utf8Of(host.Value())},
-                        {"registryKey", utf8Of(host.GetText("TETE", ""))},
-                        {"registered", status.registered()},
-                        {"consistent", status.consistent()},
-                        {"startupEntry", utf8Of(status.startupEntry)},
-                        {"module", utf8Of(status.module)},
-                        {"moduleExists", status.moduleExists},
-                        {"trustedFolder", checkName(status.trustedFolder)},
-                        {"searchPath", checkName(status.searchPath)},
-                        {"settingsNameHost", status.settingsNameHost},
-                        {"settingsLanguage", utf8Of(status.settingsLanguage)}});
-        text += describe(static_cast<int>(index + 1), host, status);
-    }
+    StatusReport report = reportStatus(entries, selected);
     currentContext.Clear();
     if (options.json)
-        printJson({{"context", utf8Of(context)}, {"ready", anyReady}, {"hosts", list}});
+        printJson({{"context", utf8Of(context)}, {"ready", report.anyReady}, {"hosts", report.hosts}});
     else
-        printText(entries.empty() ? "Aucun h\xF4te d\xE9tect\xE9.\n" : text);
-    return anyReady ? ctlDone : ctlNotRegistered;
+        printText(entries.empty() ? "Aucun h\xF4te d\xE9tect\xE9.\n" : report.text);
+    return report.anyReady ? ctlDone : ctlNotRegistered;
 }

@@ -57,6 +57,8 @@ int runVeltractl(const std::vector<std::string> &arguments) {
         return undo(options);
     case CtlCommand::Remove:
         return removeAddon(options);
+    case CtlCommand::Doctor:
+        return doctor(options);
     }
     return ctlBadChoice;
 }
