@@ -52,14 +52,6 @@ bool registerActiveSetupOrSay(const std::string &stubPath) {
     return false;
 }
 
-std::string activeSetupCommand() {
-    RegistryViewScope view(1);
-    RegistryKey key;
-    key.openPath(activeSetupKey, false);
-    const char *command = key.IsOpen() ? key.readValue("StubPath", false, false) : nullptr;
-    return command != nullptr ? command : "";
-}
-
 std::string stubCommandLine(const std::string &programFolder, const std::string &arguments) {
     return "\"" + programFolder + "\\veltractl.exe\" " + arguments;
 }

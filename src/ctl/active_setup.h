@@ -16,9 +16,6 @@ bool registerActiveSetup(const std::string &stubPath);
 // false.
 bool registerActiveSetupOrSay(const std::string &stubPath);
 
-// The command line the component runs, or the empty text when there is none.
-std::string activeSetupCommand();
-
 // The command line that repeats a deployment for the user at logon: veltractl of the program
 // folder with the given arguments (quoted by the Windows rules when they hold a blank).
 std::string stubCommandLine(const std::string &programFolder, const std::string &arguments);
