@@ -87,6 +87,8 @@ TEST_P(JournaledDeployment, PreviewIsTheRealRunAndUndoGivesTheMachineBack) {
     journal::UndoReport undo = journal::undoLatest(scratchPath("journal"));
     EXPECT_TRUE(undo.found);
     EXPECT_EQ(undo.conflicts, std::vector<std::string>());
+    // Every change is put back but the launcher's start, which cannot be taken back.
+    EXPECT_EQ(undo.restored, static_cast<int>(real.size()) - 1);
     EXPECT_EQ(registry(), registryBefore);
     EXPECT_EQ(files(), filesBefore);
     EXPECT_TRUE(journal::undoLatest(scratchPath("journal")).alreadyUndone);
@@ -111,6 +113,20 @@ TEST_P(JournaledUndo, KeepsAValueTheUserChangedSinceAndReportsIt) {
     expected[profile + "General/ACAD"] = "C:\\Mine";
     EXPECT_EQ(registry(), expected);
     EXPECT_EQ(readBytes("cfg\\GenAuto\\CmdApp.inf"), "edited");
+}
+
+TEST_P(JournaledUndo, ReportsAFileWrittenTwiceAndEditedSinceOnceAndKeepsIt) {
+    const std::string notes = scratchPath("cfg\\notes.txt");
+    journal::beginRun(journal::Mode::Apply, scratchPath("journal"));
+    ASSERT_TRUE(journal::writeFile(notes.c_str(), "first"));
+    ASSERT_TRUE(journal::writeFile(notes.c_str(), "second"));
+    journal::endRun();
+    writeBytes("cfg\\notes.txt", "edited");
+
+    journal::UndoReport undo = journal::undoLatest(scratchPath("journal"));
+    EXPECT_EQ(undo.conflicts.size(), 1u);
+    EXPECT_EQ(undo.restored, 0);
+    EXPECT_EQ(readBytes("cfg\\notes.txt"), "edited");
 }
 
 INSTANTIATE_TEST_SUITE_P(AutoCad, JournaledUndo, testing::Values(journalCases[0]));
