@@ -4,6 +4,7 @@
 
 #include "platform/codepage.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <iconv.h>
@@ -13,42 +14,6 @@ namespace os {
 namespace {
 
 constexpr unsigned defaultCodePage = 1252;
-
-// The two iconv descriptors of one code page, reopened when VELTRA_CODEPAGE names another.
-class Converters {
-public:
-    static Converters &forSystem() {
-        static Converters converters;
-        converters.select(systemCodePage());
-        return converters;
-    }
-    iconv_t toU16 = iconv_t(-1);
-    iconv_t fromU16 = iconv_t(-1);
-
-private:
-    void select(unsigned codePage) {
-        if (codePage == opened && toU16 != iconv_t(-1))
-            return;
-        close();
-        std::string name = "CP" + std::to_string(codePage);
-        toU16 = iconv_open("UTF-16LE", name.c_str());
-        fromU16 = iconv_open(name.c_str(), "UTF-16LE");
-        if (toU16 == iconv_t(-1) || fromU16 == iconv_t(-1)) {
-            close();
-            toU16 = iconv_open("UTF-16LE", "CP1252");
-            fromU16 = iconv_open("CP1252", "UTF-16LE");
-        }
-        opened = codePage;
-    }
-    void close() {
-        if (toU16 != iconv_t(-1))
-            iconv_close(toU16);
-        if (fromU16 != iconv_t(-1))
-            iconv_close(fromU16);
-        toU16 = fromU16 = iconv_t(-1);
-    }
-    unsigned opened = 0;
-};
 
 // Runs converter over in; at each sequence it cannot convert, calls stuck(in, left), which
 // appends a replacement to out and gives the number of input bytes it stands for.
@@ -68,6 +33,51 @@ void convert(iconv_t converter, const char *in, std::size_t left, std::string &o
         }
     }
 }
+
+// The two iconv descriptors of one code page, reopened when VELTRA_CODEPAGE names another.
+class Converters {
+public:
+    static Converters &forSystem() {
+        static Converters converters;
+        converters.select(systemCodePage());
+        return converters;
+    }
+    iconv_t toU16 = iconv_t(-1);
+    iconv_t fromU16 = iconv_t(-1);
+    bool asciiKept = false; // the code page holds ASCII as it is: ASCII texts need no converter
+
+private:
+    void select(unsigned codePage) {
+        if (codePage == opened && toU16 != iconv_t(-1))
+            return;
+        close();
+        std::string name = "CP" + std::to_string(codePage);
+        toU16 = iconv_open("UTF-16LE", name.c_str());
+        fromU16 = iconv_open(name.c_str(), "UTF-16LE");
+        if (toU16 == iconv_t(-1) || fromU16 == iconv_t(-1)) {
+            close();
+            toU16 = iconv_open("UTF-16LE", "CP1252");
+            fromU16 = iconv_open("CP1252", "UTF-16LE");
+        }
+        opened = codePage;
+        char ascii[128];
+        for (int c = 0; c < 128; ++c)
+            ascii[c] = static_cast<char>(c);
+        std::string wide;
+        convert(toU16, ascii, sizeof ascii, wide, [](const char *, std::size_t) { return std::size_t(1); });
+        asciiKept = wide.size() == 256;
+        for (int c = 0; asciiKept && c < 128; ++c)
+            asciiKept = wide[2 * c] == ascii[c] && wide[2 * c + 1] == 0;
+    }
+    void close() {
+        if (toU16 != iconv_t(-1))
+            iconv_close(toU16);
+        if (fromU16 != iconv_t(-1))
+            iconv_close(fromU16);
+        toU16 = fromU16 = iconv_t(-1);
+    }
+    unsigned opened = 0;
+};
 
 void appendUnit(std::string &bytes, char16_t unit) {
     bytes.push_back(static_cast<char>(unit & 0xFF));
@@ -141,6 +151,9 @@ unsigned systemCodePage() {
 }
 
 std::u16string u16FromSystem(std::string_view text) {
+    if (Converters::forSystem().asciiKept &&
+        std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return std::u16string(text.begin(), text.end());
     std::string bytes;
     convert(Converters::forSystem().toU16, text.data(), text.size(), bytes, [&](const char *in, std::size_t) {
         appendUnit(bytes, static_cast<unsigned char>(*in));
@@ -155,6 +168,11 @@ std::u16string u16FromSystem(std::string_view text) {
 
 bool systemFromU16(std::u16string_view text, std::string &out) {
     out.clear();
+    if (Converters::forSystem().asciiKept &&
+        std::all_of(text.begin(), text.end(), [](char16_t unit) { return unit < 0x80; })) {
+        out.assign(text.begin(), text.end());
+        return true;
+    }
     bool exact = true;
     if (isDoubleByteCodePage(systemCodePage())) {
         for (std::size_t at = 0; at < text.size(); at += unitsOfCharacter(text, at)) {
