@@ -17,12 +17,26 @@ namespace regfile {
 // `doubtfulLines` when given: the file then holds what will not be written back as it was. The
 // rest is kept. Empty content is an empty registry. False, with `root` untouched, when the
 // content is no registry file at all.
-bool readRegFile(const std::string &content, regtree::Key &root, const std::string &source,
+bool readRegFile(std::string content, regtree::Key &root, const std::string &source,
                  std::size_t *doubtfulLines = nullptr);
 
 // The whole registry below `root` as a version 5 file: UTF-16LE with its mark, CR LF line ends,
 // every key below the hives (a hive only when it holds values), subkeys in sorted order.
 std::string writeRegFile(const regtree::Key &root);
+
+// Where a registry file is written piece by piece, and what it held when last written.
+class RegFileOutput {
+public:
+    virtual ~RegFileOutput() = default;
+    virtual bool add(const std::string &bytes) = 0;
+    // Adds `length` bytes from `offset` of the file as this output's last write left it.
+    virtual bool addPrevious(std::size_t offset, std::size_t length) = 0;
+};
+
+// Writes the same bytes into `out`; with `reuse`, `root` was last written by this function into
+// the file `out` knows as previous, and the part of every key unchanged since (see
+// Key::markChanged) is copied from there. False when `out` fails.
+bool writeRegFile(const regtree::Key &root, RegFileOutput &out, bool reuse);
 
 // One value as writeRegFile writes its line ("name"=data, ended by CR LF), for files that list
 // changes rather than a whole registry.

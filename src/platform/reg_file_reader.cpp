@@ -378,16 +378,16 @@ std::u16string decode8Bit(std::string_view body, bool regedit4, std::size_t &gue
 }
 
 std::u16string decodeUtf16(const std::string &content) {
-    std::u16string text;
-    for (std::size_t i = 2; i + 1 < content.size(); i += 2)
-        text += char16_t(static_cast<unsigned char>(content[i]) | static_cast<unsigned char>(content[i + 1])
-                                                                      << 8);
+    std::u16string text(content.size() / 2 - 1, u'\0');
+    for (std::size_t i = 0; i < text.size(); ++i)
+        text[i] = char16_t(static_cast<unsigned char>(content[2 * i + 2]) |
+                           static_cast<unsigned char>(content[2 * i + 3]) << 8);
     return text;
 }
 
 } // namespace
 
-bool readRegFile(const std::string &content, Key &root, const std::string &source, std::size_t *doubtfulLines) {
+bool readRegFile(std::string content, Key &root, const std::string &source, std::size_t *doubtfulLines) {
     if (doubtfulLines != nullptr)
         *doubtfulLines = 0;
     if (content.empty())
@@ -407,6 +407,7 @@ bool readRegFile(const std::string &content, Key &root, const std::string &sourc
             !utf8Mark && std::u16string(trimmed(os::u16FromCp1252(firstLine))).find(regedit4Header) == 0;
         text = decode8Bit(body, regedit4, guessed, firstGuessed);
     }
+    std::string().swap(content); // a large file is not held twice while its keys are made
 
     Parser parser(root, source);
     std::size_t number = 0;

@@ -20,25 +20,20 @@ std::u16string ascii(const char *text) {
     return std::u16string(text, text + std::char_traits<char>::length(text));
 }
 
-// A name or string data (`inData`) with its backslash escapes, ready to be quoted.
-std::u16string escaped(const std::u16string &text, bool inData) {
-    std::u16string out;
-    for (char16_t c : text) {
-        if (const Escape *escape = findEscape(&Escape::character, c, inData)) {
+// Appends a name or string data (`inData`) with its backslash escapes, ready to be quoted.
+void appendEscaped(std::u16string &out, const char16_t *text, std::size_t length, bool inData) {
+    for (std::size_t i = 0; i < length; ++i) {
+        if (const Escape *escape = findEscape(&Escape::character, text[i], inData)) {
             out += u'\\';
             out += escape->letter;
         } else {
-            out += c;
+            out += text[i];
         }
     }
-    return out;
 }
 
-std::u16string unitsOf(const regtree::Bytes &data) {
-    std::u16string units;
-    for (std::size_t i = 0; i + 1 < data.size(); i += 2)
-        units += char16_t(data[i] | (data[i + 1] << 8));
-    return units;
+char16_t unitAt(const regtree::Bytes &data, std::size_t index) {
+    return char16_t(data[2 * index] | (data[2 * index + 1] << 8));
 }
 
 // A string value that reads back identically from its quoted form: one NUL at the end, none
@@ -46,24 +41,34 @@ std::u16string unitsOf(const regtree::Bytes &data) {
 bool isPlainString(const Value &value) {
     if (value.type != 1 || value.data.size() < 2 || value.data.size() % 2 != 0)
         return false;
-    std::u16string units = unitsOf(value.data);
-    if (units.back() != 0)
+    std::size_t units = value.data.size() / 2;
+    if (unitAt(value.data, units - 1) != 0)
         return false;
-    units.pop_back();
-    return units.find_first_of(std::u16string(u"\0\r\n", 3)) == std::u16string::npos;
+    for (std::size_t i = 0; i + 1 < units; ++i) {
+        char16_t c = unitAt(value.data, i);
+        if (c == 0 || c == u'\r' || c == u'\n')
+            return false;
+    }
+    return true;
 }
 
-std::u16string hexData(const Value &value, std::size_t lineLength) {
+void appendHexByte(std::u16string &out, unsigned byte) {
+    static const char16_t digits[] = u"0123456789abcdef";
+    out += digits[byte >> 4];
+    out += digits[byte & 15];
+}
+
+void appendHexData(std::u16string &out, const Value &value, std::size_t lineLength) {
     char buffer[16];
     if (value.type == 3)
         std::snprintf(buffer, sizeof buffer, "hex:");
     else
         std::snprintf(buffer, sizeof buffer, "hex(%x):", static_cast<unsigned>(value.type));
-    std::u16string out = ascii(buffer);
-    lineLength += out.size();
+    std::u16string prefix = ascii(buffer);
+    out += prefix;
+    lineLength += prefix.size();
     for (std::size_t i = 0; i < value.data.size(); ++i) {
-        std::snprintf(buffer, sizeof buffer, "%02x", value.data[i]);
-        out += ascii(buffer);
+        appendHexByte(out, value.data[i]);
         if (i + 1 == value.data.size())
             break;
         out += u',';
@@ -73,79 +78,125 @@ std::u16string hexData(const Value &value, std::size_t lineLength) {
             lineLength = 2;
         }
     }
-    return out;
 }
 
-std::u16string valueLine(const Value &value) {
-    std::u16string line = value.name.empty() ? u"@=" : u"\"" + escaped(value.name, false) + u"\"=";
-    if (isPlainString(value)) {
-        std::u16string text = unitsOf(value.data);
-        text.pop_back();
-        line += u"\"" + escaped(text, true) + u"\"";
-    } else if (value.type == 4 && value.data.size() == 4) {
-        char buffer[16];
-        unsigned number =
-            value.data[0] | (value.data[1] << 8) | (value.data[2] << 16) | (unsigned(value.data[3]) << 24);
-        std::snprintf(buffer, sizeof buffer, "dword:%08x", number);
-        line += ascii(buffer);
+void appendValueLine(std::u16string &out, const Value &value) {
+    std::size_t lineStart = out.size();
+    if (value.name.empty()) {
+        out += u"@=";
     } else {
-        line += hexData(value, line.size());
+        out += u'"';
+        appendEscaped(out, value.name.data(), value.name.size(), false);
+        out += u"\"=";
     }
-    return line + u"\r\n";
+    if (isPlainString(value)) {
+        std::u16string text(value.data.size() / 2 - 1, u'\0');
+        for (std::size_t i = 0; i < text.size(); ++i)
+            text[i] = unitAt(value.data, i);
+        out += u'"';
+        appendEscaped(out, text.data(), text.size(), true);
+        out += u'"';
+    } else if (value.type == 4 && value.data.size() == 4) {
+        out += u"dword:";
+        for (std::size_t i = 4; i-- > 0;)
+            appendHexByte(out, value.data[i]);
+    } else {
+        appendHexData(out, value, out.size() - lineStart);
+    }
+    out += u"\r\n";
 }
 
-void writeKeyLines(const Key &key, const std::u16string &path, std::u16string &out) {
-    out += u"\r\n[" + path + u"]\r\n";
-    for (const Value &value : key.values())
-        out += valueLine(value);
+// The bytes of UTF-16 text, little-endian, into `scratch`.
+const std::string &bytesOf(const std::u16string &text, std::string &scratch) {
+    scratch.resize(2 * text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        scratch[2 * i] = static_cast<char>(text[i] & 0xFF);
+        scratch[2 * i + 1] = static_cast<char>(text[i] >> 8);
+    }
+    return scratch;
 }
 
-// A hive and every key below it, parents first, without recursion: `path` grows by one name on
-// the way down and is cut back on the way up.
-void writeHive(const Key &hive, std::u16string &out) {
+// Writes the lines of every key below `root` (a hive's own only when it holds values), parents
+// first, without recursion: `path` grows by one name on the way down and is cut back on the way up.
+// With `reuse`, a key unchanged since the last write is copied from it with all below it.
+bool writeKeys(const Key &root, RegFileOutput &out, bool reuse, std::size_t written) {
     struct Level {
         const Key *key;
-        std::size_t pathLength;
-        std::size_t nextSubkey;
+        std::size_t pathLength, nextSubkey, start, previousStart;
     };
-    std::u16string path = hive.name();
-    if (!hive.values().empty())
-        writeKeyLines(hive, path, out);
-    std::vector<Level> levels{{&hive, path.size(), 0}};
+    std::u16string path, lines;
+    std::string scratch;
+    std::vector<Level> levels{{&root, 0, 0, 0, 0}};
     while (!levels.empty()) {
         Level &level = levels.back();
         if (level.nextSubkey == level.key->subkeys().size()) {
+            regtree::SavedPart &part = level.key->savedPart();
+            part.length = static_cast<std::uint32_t>(written - level.start);
+            part.unchanged = true;
             levels.pop_back();
             continue;
         }
         const Key &subkey = *level.key->subkeys()[level.nextSubkey++];
+        regtree::SavedPart &part = subkey.savedPart();
+        std::size_t previousStart = level.previousStart + part.offset;
+        part.offset = static_cast<std::uint32_t>(written - level.start);
+        if (reuse && part.unchanged) {
+            if (!out.addPrevious(previousStart, part.length))
+                return false;
+            written += part.length;
+            continue;
+        }
         path.resize(level.pathLength);
-        path += u'\\';
+        if (levels.size() > 1)
+            path += u'\\';
         path += subkey.name();
-        writeKeyLines(subkey, path, out);
-        levels.push_back({&subkey, path.size(), 0});
+        lines.clear();
+        if (levels.size() > 1 || !subkey.values().empty()) {
+            lines += u"\r\n[";
+            lines += path;
+            lines += u"]\r\n";
+            for (const Value &value : subkey.values())
+                appendValueLine(lines, value);
+        }
+        std::size_t start = written;
+        if (!out.add(bytesOf(lines, scratch)))
+            return false;
+        written += scratch.size();
+        levels.push_back({&subkey, path.size(), 0, start, previousStart});
     }
+    return true;
 }
+
+// Collects the bytes in a string; nothing was written before.
+class StringOutput : public RegFileOutput {
+public:
+    bool add(const std::string &bytes) override {
+        text += bytes;
+        return true;
+    }
+    bool addPrevious(std::size_t, std::size_t) override { return false; }
+    std::string text;
+};
 
 } // namespace
 
 std::u16string regValueLine(const Value &value) {
-    return valueLine(value);
+    std::u16string line;
+    appendValueLine(line, value);
+    return line;
+}
+
+bool writeRegFile(const Key &root, RegFileOutput &out, bool reuse) {
+    std::string scratch;
+    const std::string &header = bytesOf(u"\xFEFFWindows Registry Editor Version 5.00\r\n", scratch);
+    std::size_t headerSize = header.size();
+    return out.add(header) && writeKeys(root, out, reuse, headerSize) && out.add(bytesOf(u"\r\n", scratch));
 }
 
 std::string writeRegFile(const Key &root) {
-    std::u16string text = u"Windows Registry Editor Version 5.00\r\n";
-    for (const auto &hive : root.subkeys())
-        writeHive(*hive, text);
-    text += u"\r\n";
-
-    std::string bytes = "\xFF\xFE";
-    bytes.reserve(2 + text.size() * 2);
-    for (char16_t unit : text) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
+    StringOutput out;
+    writeRegFile(root, out, false);
+    return std::move(out.text);
 }
 
 } // namespace regfile

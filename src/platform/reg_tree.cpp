@@ -14,14 +14,24 @@ char16_t foldAscii(char16_t c) {
 } // namespace
 
 bool sameName(const std::u16string &a, const std::u16string &b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) {
-               return foldAscii(x) == foldAscii(y);
-           });
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i] && foldAscii(a[i]) != foldAscii(b[i]))
+            return false;
+    return true;
 }
 
 bool NameLess::operator()(const std::u16string &a, const std::u16string &b) const {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char16_t x, char16_t y) { return foldAscii(x) < foldAscii(y); });
+    std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        if (a[i] == b[i])
+            continue;
+        char16_t x = foldAscii(a[i]), y = foldAscii(b[i]);
+        if (x != y)
+            return x < y;
+    }
+    return a.size() < b.size();
 }
 
 Key::~Key() {
@@ -142,6 +152,19 @@ bool Key::remove(const Path &path) {
     parentPath.pop_back();
     Key *parent = find(parentPath);
     return parent != nullptr && parent->removeSubkey(last);
+}
+
+void Key::markChanged(const Path &path) {
+    saved_.unchanged = false;
+    Key *key = this;
+    for (const std::u16string &part : path) {
+        if (part.empty())
+            continue;
+        key = key->findSubkey(part);
+        if (key == nullptr)
+            return;
+        key->saved_.unchanged = false;
+    }
 }
 
 std::u16string hiveName(const std::u16string &rootName) {

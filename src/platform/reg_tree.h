@@ -31,6 +31,13 @@ struct Value {
     Bytes data;
 };
 
+// Where a key's part of a registry file (its lines and those of every key below it) was last
+// written: from the start of its parent's part, its length; `unchanged` until a change below it.
+struct SavedPart {
+    std::uint32_t offset = 0, length = 0;
+    bool unchanged = false;
+};
+
 // A key owns its subkeys, kept sorted by name so that enumeration by index is direct, and its
 // values in creation order with an index by name; any depth is taken apart without recursion.
 class Key {
@@ -57,6 +64,11 @@ public:
     Key &make(const Path &path);
     bool remove(const Path &path); // the key with everything below it
 
+    // Marks this key and every existing key on `path` below it as changed since the last write.
+    void markChanged(const Path &path);
+    // Kept by the registry file writer, which copies the part of an unchanged key as it was.
+    SavedPart &savedPart() const { return saved_; }
+
 private:
     // The position of the value of that name, or values_.size() when there is none.
     std::size_t valuePosition(const std::u16string &name) const;
@@ -67,6 +79,7 @@ private:
     std::vector<Value> values_;
     std::map<std::u16string, std::size_t, NameLess> valueIndex_; // name -> position in values_, once many
     std::vector<std::unique_ptr<Key>> subkeys_;
+    mutable SavedPart saved_;
 };
 
 // The long hive name for a root name given in any case, long or short ("HKLM"); empty if none.

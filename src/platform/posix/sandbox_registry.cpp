@@ -6,7 +6,9 @@
 #include "platform/posix/termination_signals.h"
 #include "platform/reg_file.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -57,19 +59,80 @@ std::string linkTarget(const std::string &path) {
     return target;
 }
 
-// Writes bytes to a temporary file beside `path`, then renames it over `path`, whose mode the new
-// file keeps (a customer's file that only its owner may read stays so).
-bool replaceAtomically(const std::string &path, const std::string &bytes) {
+// Reads `length` bytes at `offset` of a file; false when the file holds fewer.
+bool readAt(int fd, char *into, std::size_t length, std::size_t offset) {
+    for (std::size_t done = 0; done < length;) {
+        ssize_t got = pread(fd, into + done, length - done, static_cast<off_t>(offset + done));
+        if (got == 0 || (got < 0 && errno != EINTR))
+            return false;
+        if (got > 0)
+            done += static_cast<std::size_t>(got);
+    }
+    return true;
+}
+
+// A registry file written into `fd` through a buffer, the unchanged keys read from `previous`,
+// the file the tree was last written to.
+class FileOutput : public regfile::RegFileOutput {
+public:
+    FileOutput(int fd, int previous) : fd_(fd), previous_(previous) {}
+
+    bool add(const std::string &bytes) override {
+        buffer_ += bytes;
+        return buffer_.size() < bufferSize || flush();
+    }
+
+    bool addPrevious(std::size_t offset, std::size_t length) override {
+        while (length > 0) {
+            std::size_t piece = std::min(length, bufferSize), at = buffer_.size();
+            buffer_.resize(at + piece);
+            if (previous_ < 0 || !readAt(previous_, &buffer_[at], piece, offset))
+                return false;
+            offset += piece;
+            length -= piece;
+            if (buffer_.size() >= bufferSize && !flush())
+                return false;
+        }
+        return true;
+    }
+
+    bool flush() {
+        bool written = writeAll(fd_, buffer_);
+        buffer_.clear();
+        return written;
+    }
+
+private:
+    static constexpr std::size_t bufferSize = 1 << 20;
+    int fd_, previous_;
+    std::string buffer_;
+};
+
+void forget(int &fd) {
+    if (fd >= 0)
+        close(fd);
+    fd = -1;
+}
+
+// Writes `tree` to a temporary file beside `path`, then renames it over `path`, whose mode the new
+// file keeps (a customer's file that only its owner may read stays so). `lastWritten` is the file
+// the tree was last written to (its unchanged keys are copied from there) or -1; it becomes the
+// new file, open for reading.
+bool replaceAtomically(const std::string &path, const regtree::Key &tree, int &lastWritten) {
     std::string temporary = path + ".tmp" + std::to_string(getpid());
-    int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    int fd = open(temporary.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
     struct stat old;
+    FileOutput out(fd, lastWritten);
     bool written = (stat(path.c_str(), &old) != 0 || fchmod(fd, old.st_mode & 07777) == 0) &&
-                   writeAll(fd, bytes) && fsync(fd) == 0;
-    written = close(fd) == 0 && written;
-    if (written && rename(temporary.c_str(), path.c_str()) == 0)
+                   regfile::writeRegFile(tree, out, lastWritten >= 0) && out.flush() && fsync(fd) == 0;
+    if (written && rename(temporary.c_str(), path.c_str()) == 0) {
+        forget(lastWritten);
+        lastWritten = fd;
         return true;
+    }
+    close(fd);
     unlink(temporary.c_str());
     return false;
 }
@@ -130,13 +193,20 @@ bool SandboxRegistry::load(const std::string &path, regtree::Key &into, std::siz
     if (file == nullptr)
         return errno == ENOENT;
     std::string content;
+    struct stat status;
+    if (fstat(fileno(file), &status) == 0)
+        content.reserve(static_cast<std::size_t>(status.st_size)); // read once, without regrowing
     char block[65536];
     for (std::size_t count; (count = std::fread(block, 1, sizeof block, file)) > 0;)
         content.append(block, count);
     bool readable = !std::ferror(file);
     std::fclose(file);
-    return readable && regfile::readRegFile(content, into, path, doubtfulLines);
+    return readable && regfile::readRegFile(std::move(content), into, path, doubtfulLines);
 }
+
+// How long the tree is taken as the file's content before its status is read again: a status read
+// at every key opened would cost more than the look-up itself. Saves always read it, under the lock.
+constexpr std::chrono::milliseconds lookInterval(1);
 
 void SandboxRegistry::reload() {
     regtree::Key fresh;
@@ -149,6 +219,7 @@ void SandboxRegistry::reload() {
     for (const Change &change : pending_)
         apply(change, fresh);
     tree_ = std::move(fresh);
+    forget(lastWritten_);
 }
 
 void SandboxRegistry::refresh() {
@@ -165,8 +236,10 @@ void SandboxRegistry::refresh() {
             leftUnsaved_.erase(left);
         }
         reload();
-    } else if (!(stampOfFile() == stamp_)) {
-        reload();
+    } else if (auto now = std::chrono::steady_clock::now(); now - lastLook_ >= lookInterval) {
+        lastLook_ = now;
+        if (!(stampOfFile() == stamp_))
+            reload();
     }
 }
 
@@ -186,6 +259,7 @@ void SandboxRegistry::apply(const Change &change, regtree::Key &tree) {
         tree.remove(change.path);
         break;
     }
+    tree.markChanged(change.path);
 }
 
 void SandboxRegistry::record(Change change) {
@@ -223,7 +297,8 @@ void SandboxRegistry::cannotRead(const std::string &file) {
     os::writeDiagnostic("Registre non enregistre : fichier illisible ou verrou impossible (" + file + ")\n");
 }
 
-bool SandboxRegistry::replay(const std::string &file, const std::vector<Change> &changes, regtree::Key &latest) {
+bool SandboxRegistry::replay(const std::string &file, const std::vector<Change> &changes, regtree::Key &latest,
+                            int &written) {
     std::size_t doubtfulLines = 0;
     if (!load(file, latest, &doubtfulLines)) {
         cannotRead(file);
@@ -236,12 +311,18 @@ bool SandboxRegistry::replay(const std::string &file, const std::vector<Change> 
     }
     for (const Change &change : changes)
         apply(change, latest);
-    return writeTree(file, latest);
+    return writeTree(file, latest, written);
 }
 
-bool SandboxRegistry::writeTree(const std::string &file, const regtree::Key &tree) {
-    if (replaceAtomically(linkTarget(file), regfile::writeRegFile(tree)))
+bool SandboxRegistry::writeTree(const std::string &file, const regtree::Key &tree, int &lastWritten) {
+    std::string target = linkTarget(file);
+    if (replaceAtomically(target, tree, lastWritten))
         return true;
+    if (lastWritten >= 0) { // the file last written became unreadable: everything is written again
+        forget(lastWritten);
+        if (replaceAtomically(target, tree, lastWritten))
+            return true;
+    }
     os::writeDiagnostic("Registre non enregistre : ecriture impossible (" + file + ")\n");
     return false;
 }
@@ -250,10 +331,12 @@ bool SandboxRegistry::writeChanges(const std::string &root, const std::vector<Ch
     std::string file = root + "/registry.reg";
     FileLock lock(file + ".lock");
     regtree::Key latest;
-    if (lock.held())
-        return replay(file, changes, latest);
-    cannotRead(file);
-    return false;
+    int written = -1;
+    bool saved = lock.held() && replay(file, changes, latest, written);
+    forget(written);
+    if (!lock.held())
+        cannotRead(file);
+    return saved;
 }
 
 bool SandboxRegistry::writeOwnChanges(bool adoptLatest) {
@@ -264,14 +347,18 @@ bool SandboxRegistry::writeOwnChanges(bool adoptLatest) {
         return false;
     }
     if (treeIsFile_ && stampOfFile() == stamp_) { // nobody replaced the file since this process read or wrote it
-        if (!writeTree(file, tree_))
+        if (!writeTree(file, tree_, lastWritten_))
             return false;
     } else {
         regtree::Key latest;
-        if (!replay(file, pending_, latest))
+        int written = -1;
+        if (!replay(file, pending_, latest, written))
             return false;
-        if (adoptLatest)
+        if (adoptLatest) {
             tree_ = std::move(latest);
+            std::swap(lastWritten_, written);
+        }
+        forget(written);
         treeIsFile_ = adoptLatest;
     }
     stamp_ = stampOfFile(); // under the lock: no other process's file can be taken for this one's

@@ -4,6 +4,7 @@
 
 #include "platform/reg_tree.h"
 
+#include <chrono>
 #include <map>
 #include <mutex>
 #include <string>
@@ -16,7 +17,7 @@ public:
 
     // Follows the sandbox folder (a changed VELTRA_ROOT saves the old machine and loads the new
     // one; changes the old machine could not save are kept for a later save) and the registry
-    // file (reloaded when another process replaced it).
+    // file (reloaded when another process replaced it, looked at once a millisecond at most).
     void refresh();
 
     regtree::Key &tree() { return tree_; }
@@ -58,10 +59,13 @@ private:
     FileStamp stampOfFile() const;
     // Reads a registry file into `into`; a missing file is an empty registry. False when unreadable.
     static bool load(const std::string &file, regtree::Key &into, std::size_t *doubtfulLines = nullptr);
-    // Replays `changes` on the latest content of a registry file (into `latest`) and writes it; the
-    // caller holds the lock.
-    static bool replay(const std::string &file, const std::vector<Change> &changes, regtree::Key &latest);
-    static bool writeTree(const std::string &file, const regtree::Key &tree);
+    // Replays `changes` on the latest content of a registry file (into `latest`) and writes it
+    // (`written`: the new file, open for reading); the caller holds the lock.
+    static bool replay(const std::string &file, const std::vector<Change> &changes, regtree::Key &latest,
+                       int &written);
+    // Writes `tree`, copying its unchanged keys from `lastWritten` (the file it was last written
+    // to, or -1), which then becomes the new file.
+    static bool writeTree(const std::string &file, const regtree::Key &tree, int &lastWritten);
     static void cannotRead(const std::string &file); // the diagnostic of a file or lock out of reach
     // Replays the changes left for a machine used before on its file, under its lock.
     static bool writeChanges(const std::string &root, const std::vector<Change> &changes);
@@ -78,8 +82,10 @@ private:
     std::recursive_mutex mutex_; // the program's thread against the one a termination signal wakes
     std::string root_;
     regtree::Key tree_;
+    int lastWritten_ = -1; // the file tree_ was last written to, open for reading, or -1
     std::vector<Change> pending_;
     std::map<std::string, std::vector<Change>> leftUnsaved_; // by sandbox folder
     FileStamp stamp_;
+    std::chrono::steady_clock::time_point lastLook_; // when the file's status was last read
     bool treeIsFile_ = false; // tree_ is the file at stamp_, read whole, plus pending_
 };

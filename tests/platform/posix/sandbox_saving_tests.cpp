@@ -25,11 +25,21 @@ protected:
         return stat(file().c_str(), &status) == 0 ? status.st_ino : 0;
     }
 
-    static regtree::Key fileTree() {
+    static string fileBytes() {
         std::ifstream in(file(), std::ios::binary);
+        return string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    static regtree::Key fileTree() {
         regtree::Key tree;
-        EXPECT_TRUE(regfile::readRegFile(string(std::istreambuf_iterator<char>(in), {}), tree, file()));
+        EXPECT_TRUE(regfile::readRegFile(fileBytes(), tree, file()));
         return tree;
+    }
+
+    void writeString(const string &path, const char *name, const string &text) {
+        os::HKey key = createKey(os::hkeyCurrentUser, "Software\\VeltraTests\\" + path);
+        setValue(key, name, os::regSz, text + string(1, '\0'));
+        os::regCloseKey(key);
     }
 };
 
@@ -57,6 +67,20 @@ TEST_F(SandboxSavingTest, WritesOnlyWhatChangedOnTheFileAnotherProcessLeft) {
     EXPECT_NE(merged.find(theirs), nullptr);
     ASSERT_NE(merged.find(mine), nullptr);
     EXPECT_EQ(merged.find(mine)->values().size(), 2u);
+}
+
+TEST_F(SandboxSavingTest, ASaveCopyingTheUnchangedKeysWritesWhatAWholeSaveWould) {
+    // Each close saves; the unchanged keys around the changed ones are copied from the last save.
+    for (const char *path : {"A", "B\\Deep", "C\\Deep", "D"})
+        writeString(path, "v", "x");
+    writeString("B", "longer", "changed");
+    ASSERT_EQ(os::regDeleteTree(os::hkeyCurrentUser, "Software\\VeltraTests\\C", 0), os::errorSuccess);
+    writeString("B\\Deep\\New", "", "new");
+    writeString("D", "v", "y");
+    regtree::Key tree = fileTree();
+    EXPECT_EQ(tree.find({u"HKEY_CURRENT_USER", u"Software", u"VeltraTests", u"C"}), nullptr);
+    ASSERT_NE(tree.find({u"HKEY_CURRENT_USER", u"Software", u"VeltraTests", u"B", u"Deep", u"New"}), nullptr);
+    EXPECT_EQ(fileBytes(), regfile::writeRegFile(tree));
 }
 
 } // namespace
