@@ -9,7 +9,9 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <set>
+#include <vector>
 
 struct os::RegistryKeyObject {
     regtree::Path path;   // hive first, the 32-bit view already resolved
@@ -44,17 +46,21 @@ const char16_t *predefinedHive(HKey key) {
     return nullptr;
 }
 
-// The key a handle names, as a handle object (predefined keys get a temporary one); false when
-// the handle is not a key.
-bool describe(HKey key, RegistryKeyObject &out) {
-    if (const char16_t *hive = predefinedHive(key)) {
-        out = {{hive}, keyWow64_64Key, false, true};
-        return true;
-    }
-    if (liveHandles().count(key) == 0)
-        return false;
-    out = *key;
-    return true;
+// The handle object of a key handle (each predefined key has one), or null when the handle is
+// not a key.
+const RegistryKeyObject *describe(HKey key) {
+    static const HKey predefined[] = {hkeyClassesRoot, hkeyCurrentUser, hkeyLocalMachine, hkeyUsers,
+                                      hkeyCurrentConfig};
+    static const auto *hives = [] {
+        auto *objects = new std::vector<RegistryKeyObject>;
+        for (HKey hive : predefined)
+            objects->push_back({{predefinedHive(hive)}, keyWow64_64Key, false, true});
+        return objects;
+    }();
+    for (std::size_t index = 0; index < std::size(predefined); ++index)
+        if (key == predefined[index])
+            return &(*hives)[index];
+    return liveHandles().count(key) != 0 ? key : nullptr;
 }
 
 bool isAdmin() {
@@ -111,11 +117,11 @@ HKey newHandle(RegistryKeyObject object) {
 
 // The tree key that a read through `key` sees: an error when the handle is no key or its key is gone.
 unsigned long readKey(HKey key, const regtree::Key *&found) {
-    RegistryKeyObject object;
+    const RegistryKeyObject *object = describe(key);
     found = nullptr;
-    if (!describe(key, object))
+    if (object == nullptr)
         return errorInvalidHandle;
-    found = keyOf(object);
+    found = keyOf(*object);
     return found != nullptr ? errorSuccess : errorFileNotFound;
 }
 
@@ -134,11 +140,11 @@ unsigned long handBackValue(const regtree::Value &value, std::uint32_t *type, un
 
 unsigned long regOpenKeyEx(HKey parent, const char *subKey, std::uint32_t access, HKey *result) {
     *result = nullptr;
-    RegistryKeyObject parentObject;
-    if (!describe(parent, parentObject))
+    const RegistryKeyObject *parentObject = describe(parent);
+    if (parentObject == nullptr)
         return errorInvalidHandle;
     SandboxRegistry::instance().refresh();
-    RegistryKeyObject child = childOf(parentObject, subKey, access);
+    RegistryKeyObject child = childOf(*parentObject, subKey, access);
     if (!namesFit(child.path))
         return errorInvalidParameter;
     if (keyOf(child) == nullptr)
@@ -154,11 +160,11 @@ unsigned long regCreateKeyEx(HKey parent, const char *subKey, std::uint32_t acce
     *result = nullptr;
     if (created != nullptr)
         *created = false;
-    RegistryKeyObject parentObject;
-    if (!describe(parent, parentObject))
+    const RegistryKeyObject *parentObject = describe(parent);
+    if (parentObject == nullptr)
         return errorInvalidHandle;
     SandboxRegistry::instance().refresh();
-    RegistryKeyObject child = childOf(parentObject, subKey, access);
+    RegistryKeyObject child = childOf(*parentObject, subKey, access);
     if (!namesFit(child.path))
         return errorInvalidParameter;
     if (!mayWrite(child.path))
@@ -237,15 +243,15 @@ unsigned long regQueryValueEx(HKey key, const char *name, std::uint32_t *type, u
 
 unsigned long regSetValueEx(HKey key, const char *name, std::uint32_t type, const unsigned char *data,
                             std::uint32_t dataSize) {
-    RegistryKeyObject object;
-    if (!describe(key, object))
+    const RegistryKeyObject *object = describe(key);
+    if (object == nullptr)
         return errorInvalidHandle;
-    if (!object.canWrite || !mayWrite(object.path))
+    if (!object->canWrite || !mayWrite(object->path))
         return errorAccessDenied;
-    if (keyOf(object) == nullptr)
+    if (keyOf(*object) == nullptr)
         return errorFileNotFound;
     SandboxRegistry::instance().setValue(
-        object.path, {u16FromSystem(name ? name : ""), type, dataToStored(type, data, dataSize)});
+        object->path, {u16FromSystem(name ? name : ""), type, dataToStored(type, data, dataSize)});
     if (predefinedHive(key) == nullptr)
         key->written = true;
     countMachineChange();
@@ -253,12 +259,12 @@ unsigned long regSetValueEx(HKey key, const char *name, std::uint32_t type, cons
 }
 
 unsigned long regDeleteValue(HKey key, const char *name) {
-    RegistryKeyObject object;
-    if (!describe(key, object))
+    const RegistryKeyObject *object = describe(key);
+    if (object == nullptr)
         return errorInvalidHandle;
-    if (!object.canWrite || !mayWrite(object.path))
+    if (!object->canWrite || !mayWrite(object->path))
         return errorAccessDenied;
-    if (!SandboxRegistry::instance().removeValue(object.path, u16FromSystem(name ? name : "")))
+    if (!SandboxRegistry::instance().removeValue(object->path, u16FromSystem(name ? name : "")))
         return errorFileNotFound;
     if (predefinedHive(key) == nullptr)
         key->written = true;
@@ -267,12 +273,12 @@ unsigned long regDeleteValue(HKey key, const char *name) {
 }
 
 unsigned long regDeleteTree(HKey parent, const char *subKey, std::uint32_t view) {
-    RegistryKeyObject parentObject;
-    if (!describe(parent, parentObject))
+    const RegistryKeyObject *parentObject = describe(parent);
+    if (parentObject == nullptr)
         return errorInvalidHandle;
     SandboxRegistry::instance().refresh();
-    RegistryKeyObject child = childOf(parentObject, subKey, view);
-    if (child.path.size() == parentObject.path.size())
+    RegistryKeyObject child = childOf(*parentObject, subKey, view);
+    if (child.path.size() == parentObject->path.size())
         return errorInvalidParameter;
     if (!mayWrite(child.path))
         return errorAccessDenied;
@@ -283,8 +289,8 @@ unsigned long regDeleteTree(HKey parent, const char *subKey, std::uint32_t view)
 }
 
 unsigned long regFlushKey(HKey key) {
-    RegistryKeyObject object;
-    if (!describe(key, object))
+    const RegistryKeyObject *object = describe(key);
+    if (object == nullptr)
         return errorInvalidHandle;
     return SandboxRegistry::instance().save() ? errorSuccess : errorAccessDenied;
 }
