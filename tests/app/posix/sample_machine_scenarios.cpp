@@ -5,6 +5,7 @@
 // every registry key changed. VELTRA_UPDATE_GOLDEN=1 rewrites the golden files from the runs.
 
 #include "support/posix/fresh_folder.h"
+#include "support/posix/machine_changes.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +16,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <map>
-#include <sstream>
 #include <string>
 #include <thread>
 
@@ -94,69 +93,6 @@ void PrintTo(const Scenario &scenario, std::ostream *out) {
     *out << scenario.name;
 }
 
-std::string readFile(const fs::path &path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
-// Every file of the drive, path to bytes, without the programs' own data folder (their log).
-std::map<std::string, std::string> files(const fs::path &drive) {
-    std::map<std::string, std::string> found;
-    for (const auto &entry : fs::recursive_directory_iterator(drive)) {
-        std::string path = fs::relative(entry.path(), drive).string();
-        if (entry.is_regular_file() && path.find("/AppData/Local/Veltra/") == std::string::npos)
-            found[path] = readFile(entry.path());
-    }
-    return found;
-}
-
-// The values of each key of the registry file, as UTF-8 lines (the program writes it in UTF-16LE
-// with a mark, characters of the first plane).
-std::map<std::string, std::string> registrySections(const fs::path &file) {
-    std::string wide = readFile(file);
-    bool utf16 = wide.compare(0, 2, "\xFF\xFE") == 0;
-    std::string text = utf16 ? "" : wide;
-    for (std::size_t at = 2; utf16 && at + 1 < wide.size(); at += 2) {
-        unsigned code = static_cast<unsigned char>(wide[at]) | static_cast<unsigned char>(wide[at + 1]) << 8;
-        if (code < 0x80)
-            text += static_cast<char>(code);
-        else if (code < 0x800)
-            text += {static_cast<char>(0xC0 | code >> 6), static_cast<char>(0x80 | (code & 0x3F))};
-        else
-            text += {static_cast<char>(0xE0 | code >> 12), static_cast<char>(0x80 | (code >> 6 & 0x3F)),
-                     static_cast<char>(0x80 | (code & 0x3F))};
-    }
-    std::map<std::string, std::string> sections;
-    std::string key;
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!line.empty() && line.front() == '[')
-            key = line;
-        else if (!line.empty())
-            sections[key] += line + "\n";
-    }
-    return sections;
-}
-
-// What changed between two snapshots, as text: files new or changed, and registry keys whose
-// values changed (every line of the key before and after).
-template <class Map> std::string changes(const Map &before, const Map &after, const char *label) {
-    std::string text;
-    for (const auto &[name, content] : after) {
-        auto old = before.find(name);
-        if (old == before.end() || old->second != content)
-            text += std::string(label) + " " + name + (old == before.end() ? " (new)" : "") + "\n" + content;
-    }
-    for (const auto &[name, content] : before)
-        if (after.count(name) == 0)
-            text += std::string(label) + " " + name + " (removed)\n";
-    return text;
-}
-
 class SampleMachineScenario : public ::testing::TestWithParam<Scenario> {
 protected:
     void SetUp() override {
@@ -178,8 +114,8 @@ protected:
                                     scenario.environment + " timeout 60 '" VELTRA_PROGRAM_FILE "' " + commandLine +
                                     " < input.txt > output.txt 2> diagnostics.txt";
         int status = std::system(command.c_str());
-        return "exit code " + std::to_string(WEXITSTATUS(status)) + "\n" + readFile(folderToRemove + "/output.txt") +
-               "diagnostics\n" + readFile(folderToRemove + "/diagnostics.txt");
+        return "exit code " + std::to_string(WEXITSTATUS(status)) + "\n" + fileBytes(folderToRemove + "/output.txt") +
+               "diagnostics\n" + fileBytes(folderToRemove + "/diagnostics.txt");
     }
 
     // Runs the scenario; gives what the checked run gave and what it changed on the machine.
@@ -191,14 +127,12 @@ protected:
             runProgram(scenario, "", scenario.earlierRun);
         const std::string record = root + "/drive_c/Program Files/Veltra/lanceurcad.txt";
         fs::remove(record);
-        auto filesBefore = files(root + "/drive_c");
-        auto registryBefore = registrySections(root + "/registry.reg");
+        const MachineSnapshot before = snapshotOf(root);
         std::string result = runProgram(scenario, scenario.commandLine, scenario.commands);
         // The launcher is started without waiting for it: give it some time to record.
         for (int wait = 0; wait < 100 && result.rfind("exit code 0", 0) == 0 && !fs::exists(record); ++wait)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        return result + changes(filesBefore, files(root + "/drive_c"), "file") +
-               changes(registryBefore, registrySections(root + "/registry.reg"), "key");
+        return result + changesBetween(before, snapshotOf(root));
     }
 
     std::string folderToRemove, root;
@@ -206,11 +140,7 @@ protected:
 
 TEST_P(SampleMachineScenario, LeavesWhatItsGoldenFileSays) {
     const Scenario &scenario = GetParam();
-    std::string actual = run(scenario);
-    const std::string golden = VELTRA_SCENARIOS_DIR "/" + std::string(scenario.name) + ".txt";
-    if (std::getenv("VELTRA_UPDATE_GOLDEN") != nullptr)
-        std::ofstream(golden, std::ios::binary) << actual;
-    EXPECT_EQ(actual, readFile(golden)) << golden;
+    expectGolden(run(scenario), VELTRA_SCENARIOS_DIR "/" + std::string(scenario.name) + ".txt");
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, SampleMachineScenario, ::testing::ValuesIn(scenarios),

@@ -126,23 +126,4 @@ TEST_F(VeltractlRemove, GivesBackTheMachineOfBeforeWithoutTheJournalForEachHost)
     EXPECT_EQ(out, "Aucun changement\n");
 }
 
-TEST_F(VeltractlRemove, AllUsersRemovesAtEachLogonWithANewVersion) {
-    ASSERT_EQ(ctl("deploy --no-launch --host ZWCAD --autoload --all-users"), 0);
-    // The component's text values, read from their UTF-16 data.
-    auto value = [&](const char *name) {
-        std::string data = hostsSide(root)["reg \\HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Active Setup\\"
-                                           "Installed Components\\Veltra.Configurateur [" + std::string(name) + "]"], text;
-        for (std::size_t at = 0; at < data.size(); at += 2)
-            text += data[at];
-        return text;
-    };
-    const std::string deployVersion = value("Version");
-    std::string out;
-    EXPECT_EQ(ctl("remove --all-users --all-hosts", &out), 0) << errors;
-    EXPECT_NE(value("StubPath").find("veltractl.exe\" remove --all-hosts"), std::string::npos) << value("StubPath");
-    EXPECT_NE(value("Version"), deployVersion);
-    EXPECT_EQ(ctl("remove --all-users --host 1", &out, "VELTRA_ADMIN=0"), 2);
-    EXPECT_NE(errors.find("droits d'administrateur"), std::string::npos) << errors;
-}
-
 } // namespace

@@ -1,6 +1,6 @@
-// The running-host guard on copies of the sample machine, the host listed in processes.txt as a
-// person writes it: veltractl deploy refuses (exit 5) unless --force, and the dialog's OK asks to
-// close the host, checks again on OK and goes back to the dialog on Annuler, deploying nothing.
+// The running-host guard of the dialog on a copy of the sample machine, the host listed in
+// processes.txt as a person writes it: OK asks to close the host and checks again on OK, deploying
+// nothing until it is closed.
 #include "support/posix/sample_copy.h"
 
 #include <gtest/gtest.h>
@@ -22,32 +22,6 @@ std::size_t occurrences(const std::string &text, const std::string &what) {
     for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
         ++count;
     return count;
-}
-
-TEST(RunningHost, DeployRefusesWhileTheHostRunsAndForceGoesOn) {
-    SampleCopy machine(VELTRA_SAMPLES_DIR);
-    std::ofstream(machine.root() + "/processes.txt", std::ios::binary) << "C:\\Windows\\explorer.exe\r\n" << acad2024;
-    std::string before = machine.state();
-    SampleCopy::Outcome refused = machine.run(VELTRACTL, "deploy --host 4 --no-launch");
-    EXPECT_EQ(refused.code, 5);
-    EXPECT_EQ(occurrences(refused.err, "veltractl"), 1u) << refused.err;
-    EXPECT_NE(refused.err.find("est ouvert"), std::string::npos);
-    EXPECT_EQ(machine.state(), before);
-    // Another host of the machine is not running.
-    EXPECT_EQ(machine.run(VELTRACTL, "deploy --host 1 --no-launch --preview").code, 0);
-    EXPECT_EQ(machine.run(VELTRACTL, "deploy --host 4 --no-launch --force").code, 0);
-    EXPECT_EQ(machine.run(VELTRACTL, "status --host 4").code, 0);
-}
-
-TEST(RunningHost, TheDialogGoesBackOnAnnulerWithoutDeploying) {
-    SampleCopy machine(VELTRA_SAMPLES_DIR), reference(VELTRA_SAMPLES_DIR);
-    std::ofstream(machine.root() + "/processes.txt", std::ios::binary) << acad2024;
-    SampleCopy::Outcome run = machine.run(VELTRACFG, "", "host 4\nok\ncancel\ncancel\n");
-    EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(occurrences(run.out, message), 1u) << run.out;
-    EXPECT_EQ(reference.run(VELTRACFG, "", "host 4\ncancel\n").code, 1);
-    std::filesystem::remove(machine.root() + "/processes.txt");
-    EXPECT_EQ(machine.state(), reference.state());
 }
 
 TEST(RunningHost, TheDialogsOkChecksAgainAndDeploysOnceTheHostIsClosed) {
