@@ -59,7 +59,8 @@ const Scenario scenarios[] = {
      "veltractl deploy --host 1 --language Klingon\nveltractl deploy --host=Bicscad --bits=32\n"
      "veltractl deploy --host ACAD-7101 --autoload\nveltractl deploy --host 1 --context Etude\n"
      "VELTRA_ADMIN=0 veltractl deploy --host 1 --all-users\nveltractl --version --json\n"
-     "VELTRA_ADMIN=0 veltractl remove --all-users --host 1\nveltractl undo --host 1\n"},
+     "VELTRA_ADMIN=0 veltractl remove --all-users --host 1\nveltractl undo --host 1\nveltractl\n"
+     "veltractl status --json=yes\nveltractl remove --host 1 --all-hosts\nveltractl status --host=\nveltractl remove\n"},
     {"each_host_deployed_then_all_removed", "",
      "veltractl deploy --no-launch --host 1\nveltractl deploy --no-launch --host 2 --autoload --bits 32\n"
      "veltractl deploy --no-launch --host 3\nveltractl deploy --no-launch --host 4 --language 2\n"
@@ -79,6 +80,12 @@ const Scenario scenarios[] = {
                      "6f,00,63,00,61,00,6c,00,5c,00,56,00,65,00,6c,00,74,00,72,00,61,00,43,00,6f,00,6e,00,66,00,69,00,"
                      "67,00,5c,00,44,00,6f,00,73,00,73,00,69,00,65,00,72,00,43,00,41,00,44,00,00,00\\r\\n"),
      "veltractl status --host 4\nveltractl remove --host 4 --preview\nveltractl remove --host 4\nveltractl undo\n"},
+    {"undo_keeps_a_value_changed_since", "",
+     "veltractl deploy --host 4 --no-launch\n"
+     "cd machine && " ADD_TO_REGISTRY("[" ACAD_2024_PROFILE "\\\\Variables]\\r\\n\"TRUSTEDPATHS\"=\"D:\\\\\\\\Mien\"\\r\\n") "\n"
+     "veltractl undo --preview\nveltractl undo\nveltractl status --host 4\n"},
+    {"context_kept_for_all_users", "mkdir -p drive_c/Users/Utilisateur/AppData/Local/VeltraConfig/CtxEtude",
+     "veltractl deploy --host 2 --context Etude --all-users --no-launch --json\nveltractl status --context Etude --host 2\n"},
     {"all_users_deploy_then_remove", "",
      "veltractl deploy --host ZWCAD --autoload --language 2 --all-users --no-launch --json\n"
      "veltractl remove --all-users --all-hosts\n"},
