@@ -13,6 +13,9 @@ struct MachineSnapshot {
     std::map<std::string, std::string> registry; // "[key]" line -> its value lines, as UTF-8
 };
 MachineSnapshot snapshotOf(const std::string &root);
+inline bool operator==(const MachineSnapshot &a, const MachineSnapshot &b) {
+    return a.files == b.files && a.registry == b.registry;
+}
 
 // Files new, changed or removed and registry keys whose values changed (every line of the key
 // after the run), one block each.

@@ -29,9 +29,9 @@ SampleCopy::~SampleCopy() {
 }
 
 SampleCopy::Outcome SampleCopy::run(const std::string &program, const std::string &arguments,
-                                    const std::string &input) const {
+                                    const std::string &input, const std::string &environment) const {
     std::ofstream(work_ + "/in") << input;
-    std::string command = "cd '" + work_ + "' && VELTRA_ROOT='" + root_ + "' VELTRA_ADMIN=0 " +
+    std::string command = "cd '" + work_ + "' && VELTRA_ROOT='" + root_ + "' " + environment + " " +
                           "VELTRA_PROGRAM='C:\\Program Files\\Veltra\\" + fs::path(program).filename().string() +
                           ".exe' timeout 60 '" + program + "' " + arguments + " <in >out 2>err";
     int status = std::system(command.c_str());

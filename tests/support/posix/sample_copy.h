@@ -19,8 +19,10 @@ public:
         int code; // the exit code; -1 when the program did not end by itself within 60 s
         std::string out, err;
     };
-    // Runs program (arguments shell-quoted by the caller) with input on its standard input.
-    Outcome run(const std::string &program, const std::string &arguments, const std::string &input = "") const;
+    // Runs program (arguments shell-quoted by the caller) with input on its standard input and more
+    // environment settings (NAME=VALUE words; by default a user without administrator rights).
+    Outcome run(const std::string &program, const std::string &arguments, const std::string &input = "",
+                const std::string &environment = "VELTRA_ADMIN=0") const;
 
     // The bytes of a file below the machine's folder ('/' separated); empty when it is missing.
     std::string bytes(const std::string &relative) const;
