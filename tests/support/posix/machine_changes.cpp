@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -60,6 +62,9 @@ MachineSnapshot snapshotOf(const std::string &root) {
         if (entry.is_regular_file() && path.find("/AppData/Local/Veltra/") == std::string::npos)
             snapshot.files[path] = fileBytes(entry.path());
     }
+    // Each value with its continuation lines, sorted by name: the order of a key's values is not
+    // part of what the programs must keep.
+    std::map<std::string, std::vector<std::string>> values;
     std::string key;
     std::istringstream lines(registryText(fileBytes(root + "/registry.reg")));
     for (std::string line; std::getline(lines, line);) {
@@ -67,8 +72,15 @@ MachineSnapshot snapshotOf(const std::string &root) {
             line.pop_back();
         if (!line.empty() && line.front() == '[')
             key = line;
+        else if (line.compare(0, 2, "  ") == 0 && !values[key].empty())
+            values[key].back() += line + "\n";
         else if (!line.empty())
-            snapshot.registry[key] += line + "\n";
+            values[key].push_back(line + "\n");
+    }
+    for (auto &[name, entries] : values) {
+        std::sort(entries.begin(), entries.end());
+        for (const std::string &entry : entries)
+            snapshot.registry[name] += entry;
     }
     return snapshot;
 }

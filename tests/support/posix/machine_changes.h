@@ -10,7 +10,7 @@ std::string fileBytes(const std::string &path);
 
 struct MachineSnapshot {
     std::map<std::string, std::string> files;    // path below drive_c -> bytes (the log folder left out)
-    std::map<std::string, std::string> registry; // "[key]" line -> its value lines, as UTF-8
+    std::map<std::string, std::string> registry; // "[key]" line -> its value lines sorted, as UTF-8
 };
 MachineSnapshot snapshotOf(const std::string &root);
 inline bool operator==(const MachineSnapshot &a, const MachineSnapshot &b) {
