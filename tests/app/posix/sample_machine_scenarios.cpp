@@ -40,6 +40,7 @@ struct Scenario {
 const Scenario scenarios[] = {
     {"cancel", "", "", "", "", "language 9\nhost 2\n64bit off\nhost 4\n64bit off\nautoload on\nbonjour\ncancel\n"},
     {"autocad_english", "", "", "", "", "host 4\nlanguage 2\nok\n"},
+    {"end_of_input_cancels", "", "", "", "", "host 4\nlanguage 2\n"},
     {"autocad_2027_from_the_catalogue_file", "", "", "", "", "language 2\nok\n"},
     {"autocad_again_with_autoload", "", "", "host 4\nok\n", "", "host 4\nautoload on\nok\n"},
     {"zwcad_autoload_32bit", "", "", "", "CTX = Etude#/nologo", "host 2\nautoload on\n64bit off\nok\n"},

@@ -86,6 +86,13 @@ const Scenario scenarios[] = {
      "veltractl undo --preview\nveltractl undo\nveltractl status --host 4\n"},
     {"context_kept_for_all_users", "mkdir -p drive_c/Users/Utilisateur/AppData/Local/VeltraConfig/CtxEtude",
      "veltractl deploy --host 2 --context Etude --all-users --no-launch --json\nveltractl status --context Etude --host 2\n"},
+    {"autocad_lt_registered_by_the_add_on_program",
+     "mkdir -p 'drive_c/Program Files/Autodesk/AutoCAD LT 2026' && : > 'drive_c/Program Files/Autodesk/AutoCAD LT 2026/aclt.exe' && "
+     ": > 'drive_c/Program Files/Veltra/veltra-64.exe' && "
+     ADD_TO_REGISTRY("[HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Autodesk\\\\AutoCAD LT\\\\R32\\\\ACADLT-F001:40C]\\r\\n"
+                     "\"Location\"=\"C:\\\\\\\\Program Files\\\\\\\\Autodesk\\\\\\\\AutoCAD LT 2026\"\\r\\n"),
+     "veltractl status --host LT\nveltractl deploy --host LT --no-launch\nveltractl status --host LT --json\n"
+     "veltractl remove --preview\n"},
     {"all_users_deploy_then_remove", "",
      "veltractl deploy --host ZWCAD --autoload --language 2 --all-users --no-launch --json\n"
      "veltractl remove --all-users --all-hosts\n"},
