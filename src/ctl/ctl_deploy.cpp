@@ -115,6 +115,10 @@ int deploy(const CtlOptions &options) {
     saveRegistrySettings();
 
     int result = ctlDone;
+    if (journal::changesRefused()) {
+        printError(std::string("des changements n'ont pas pu \xEAtre faits pour \"") + host->Value() + "\"");
+        result = ctlChangeFailed;
+    }
     std::string stub;
     if (options.allUsers) {
         stub = stubCommandLine(folder.CStr(),

@@ -31,6 +31,7 @@ struct Run {
     RunJournal journal;
     bool journalStarted = false;
     bool journalBroken = false;
+    bool changeRefused = false; // the journal or the system refused a change of this run
     std::vector<Change> changes;
     PreviewState preview;
 };
@@ -54,20 +55,25 @@ bool previewing() {
 bool record(const Change &change) {
     Run &current = run();
     if (current.mode == Mode::Apply && !current.journalFolder.empty()) {
-        if (!current.journalStarted && !current.journalBroken) {
+        if (!current.journalStarted && !current.journalBroken)
             current.journalStarted = current.journal.create(current.journalFolder);
-            current.journalBroken = !current.journalStarted;
-        }
-        if (current.journalBroken || !current.journal.record(change)) {
+        if (current.journalBroken || !current.journalStarted || !current.journal.record(change)) {
             if (!current.journalBroken)
                 os::printDiagnostic("Erreur d'ecriture du journal des changements <%s>\n",
                                     current.journal.folder().c_str());
-            current.journalBroken = true;
+            current.journalBroken = current.changeRefused = true;
             return false;
         }
     }
     current.changes.push_back(change);
     return true;
+}
+
+// Gives result, noting a change the system refused (failed when result is not success).
+template <class Result> Result noted(Result result, Result success) {
+    if (result != success)
+        run().changeRefused = true;
+    return result;
 }
 
 // One value of a machine key, as the program reads it.
@@ -135,7 +141,7 @@ void beginRun(Mode mode, const std::string &journalFolder) {
     current.mode = mode;
     current.journalFolder = mode == Mode::Apply ? journalFolder : std::string();
     current.journal = RunJournal();
-    current.journalStarted = current.journalBroken = false;
+    current.journalStarted = current.journalBroken = current.changeRefused = false;
     current.changes.clear();
     current.preview.clear();
 }
@@ -151,6 +157,10 @@ void endRun() {
 
 Mode currentMode() {
     return run().mode;
+}
+
+bool changesRefused() {
+    return run().changeRefused;
 }
 
 const std::vector<Change> &runChanges() {
@@ -194,7 +204,7 @@ unsigned long openKey(os::HKey root, const char *path, std::uint32_t access, boo
             } else if (!record(change)) {
                 result = os::errorAccessDenied;
             } else {
-                result = os::regCreateKeyEx(root, subKey.c_str(), access, &handle, nullptr);
+                result = noted(os::regCreateKeyEx(root, subKey.c_str(), access, &handle, nullptr), os::errorSuccess);
             }
         }
     }
@@ -328,7 +338,7 @@ unsigned long setValue(Key *key, const char *name, std::uint32_t type, const uns
         run().preview.setValue(key->fullName, {change.name, type, change.after});
         return os::errorSuccess;
     }
-    return os::regSetValueEx(key->handle, name, type, data, size);
+    return noted(os::regSetValueEx(key->handle, name, type, data, size), os::errorSuccess);
 }
 
 unsigned long deleteValue(Key *key, const char *name) {
@@ -344,7 +354,7 @@ unsigned long deleteValue(Key *key, const char *name) {
         run().preview.deleteValue(key->fullName, change.name);
         return os::errorSuccess;
     }
-    return os::regDeleteValue(key->handle, change.name.c_str());
+    return noted(os::regDeleteValue(key->handle, change.name.c_str()), os::errorSuccess);
 }
 
 unsigned long flushKey(Key *key) {
@@ -384,7 +394,7 @@ bool writeFile(const char *path, const std::string &bytes) {
     if (!record(change))
         return false;
     if (!previewing())
-        return writeFileBytes(path, bytes);
+        return noted(writeFileBytes(path, bytes), true);
     run().preview.writeFile(path, bytes);
     return true;
 }
@@ -399,7 +409,7 @@ bool deleteFile(const char *path) {
     if (!change.existedBefore || !record(change))
         return false;
     if (!previewing())
-        return os::deleteFile(path);
+        return noted(os::deleteFile(path), true);
     run().preview.deleteFile(path);
     return true;
 }
@@ -416,7 +426,7 @@ int makeDirectory(const char *path) {
     if (!record(change))
         return -1;
     if (!previewing())
-        return os::makeDirectory(path);
+        return noted(os::makeDirectory(path), 0);
     run().preview.createFolder(path);
     return 0;
 }
@@ -427,7 +437,7 @@ unsigned long startProgram(const char *commandLine) {
     change.target = commandLine == nullptr ? "" : commandLine;
     if (!record(change))
         return os::errorAccessDenied;
-    return previewing() ? os::errorSuccess : os::createProcess(commandLine);
+    return previewing() ? os::errorSuccess : noted(os::createProcess(commandLine), os::errorSuccess);
 }
 
 } // namespace journal

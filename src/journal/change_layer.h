@@ -27,6 +27,8 @@ void endRun();
 Mode currentMode();
 // The changes of the current run, in the order they were made (or, in preview, recorded).
 const std::vector<Change> &runChanges();
+// Whether the journal or the system refused a change of the current run (the change not made).
+bool changesRefused();
 // The folder of the current run's journal; empty while it has none.
 std::string runFolder();
 // The folder of the journal this process wrote last, kept after endRun; empty when it wrote none.
