@@ -93,6 +93,9 @@ const Scenario scenarios[] = {
                      "\"Location\"=\"C:\\\\\\\\Program Files\\\\\\\\Autodesk\\\\\\\\AutoCAD LT 2026\"\\r\\n"),
      "veltractl status --host LT\nveltractl deploy --host LT --no-launch\nveltractl status --host LT --json\n"
      "veltractl remove --preview\n"},
+    {"journal_that_cannot_be_written_stops_every_change",
+     "mkdir -p drive_c/Users/Utilisateur/AppData/Local/Veltra && : > drive_c/Users/Utilisateur/AppData/Local/Veltra/journal",
+     "veltractl deploy --host 4 --no-launch\nveltractl undo\n"},
     {"all_users_deploy_then_remove", "",
      "veltractl deploy --host ZWCAD --autoload --language 2 --all-users --no-launch --json\n"
      "veltractl remove --all-users --all-hosts\n"},
