@@ -51,7 +51,8 @@ const Scenario scenarios[] = {
      "veltractl undo --preview --json\n"
      "veltractl undo\n"
      "veltractl undo --json\n"},
-    {"hosts_as_text_and_json", "", "veltractl hosts\nveltractl hosts --json\n"},
+    {"hosts_and_languages_as_text_and_json", "",
+     "veltractl hosts\nveltractl hosts --json\nveltractl languages\nveltractl languages --json\n"},
     {"bad_command_lines_change_nothing", "",
      "veltractl frobnicate\nveltractl deploy --host 1 --colour blue\nveltractl status --all-users\n"
      "veltractl deploy --host\nveltractl deploy --language FRA\nveltractl deploy --host 1 --bits 16\n"
