@@ -85,6 +85,11 @@ const Scenario scenarios[] = {
      "veltractl deploy --host 4 --no-launch\n"
      "cd machine && " ADD_TO_REGISTRY("[" ACAD_2024_PROFILE "\\\\Variables]\\r\\n\"TRUSTEDPATHS\"=\"D:\\\\\\\\Mien\"\\r\\n") "\n"
      "veltractl undo --preview\nveltractl undo\nveltractl status --host 4\n"},
+    {"damaged_start_up_counts_are_read_as_their_nearest_sense",
+     ADD_TO_REGISTRY("[" ACAD_2024_PROFILE "\\\\Dialogs\\\\Appload\\\\Startup]\\r\\n\"NumStartup\"=\"-5\"\\r\\n"),
+     "veltractl deploy --host 4 --no-launch\nveltractl remove --host 4\n"
+     "cd machine && " ADD_TO_REGISTRY("[" ACAD_2024_PROFILE "\\\\Dialogs\\\\Appload\\\\Startup]\\r\\n\"NumStartup\"=\"99999999999\"\\r\\n") "\n"
+     "veltractl deploy --host 4 --no-launch\n"},
     {"context_kept_for_all_users", "mkdir -p drive_c/Users/Utilisateur/AppData/Local/VeltraConfig/CtxEtude",
      "veltractl deploy --host 2 --context Etude --all-users --no-launch --json\nveltractl status --context Etude --host 2\n"},
     {"autocad_lt_registered_by_the_add_on_program",
