@@ -154,6 +154,14 @@ TEST_F(BmpImageTest, HeadersThatLieAreRefused) {
     rle.bits = 24;
     rle.colours.clear();
     EXPECT_EQ(errorOf(rle), notBmp) << "8-bit run lengths in a 24-bit image";
+
+    BmpFile fields;
+    fields.bits = 32;
+    fields.compression = 3;
+    fields.colours = {0xFF0000, 0xFF00, 0xFF}; // the red, green and blue masks
+    EXPECT_TRUE(load("fields.bmp", fields.bytes())) << "32-bit pixels with bit fields";
+    fields.bits = 24;
+    EXPECT_EQ(errorOf(fields), notBmp) << "bit fields in a 24-bit image";
 }
 
 } // namespace
