@@ -8,6 +8,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -85,19 +86,33 @@ void RegistrySetting::load(bool createKey) {
 }
 
 void RegistrySetting::save() {
+    RegistryKey key;
+    const RegistrySetting *opened = nullptr;
+    saveThrough(key, opened);
+}
+
+bool RegistrySetting::sameKeyAs(const RegistrySetting &other) const {
+    auto same = [](const char *a, const char *b) { return a == b || (a && b && std::strcmp(a, b) == 0); };
+    return root == other.root && same(keyPart1, other.keyPart1) && same(keyPart2, other.keyPart2) &&
+           same(keyPart3, other.keyPart3);
+}
+
+void RegistrySetting::saveThrough(RegistryKey &key, const RegistrySetting *&opened) const {
     if (persistent != 1)
         return;
-    RegistryKey key;
-    key.setWritable(true);
+    if (opened == nullptr || !sameKeyAs(*opened)) {
+        key.reset();
+        key.setWritable(true);
+        key.openChild(root, true, keyPart1, keyPart2, keyPart3);
+        opened = key.opened() ? this : nullptr;
+    }
     char number[16];
     const char *text = number;
     if (kind == integerKind)
         std::snprintf(number, sizeof number, "%d", static_cast<int>(*static_cast<int32_t *>(variable)));
     else
         text = static_cast<TextString *>(variable)->CStr();
-    key.openChild(root, true, keyPart1, keyPart2, keyPart3);
     key.writeValue(valueName, text, false);
-    key.reset();
 }
 
 NodeList registrySettings() {
@@ -113,7 +128,11 @@ bool loadRegistrySettings(bool createKeys) {
 
 bool saveRegistrySettings() {
     diagnosticStream().write("Ecriture dans le registre...\n");
+    // The settings of one key are written through one opening of it: each closing of a written
+    // key can cost a save of the whole registry.
+    RegistryKey key;
+    const RegistrySetting *opened = nullptr;
     for (NodeCell *cell = settingsList; cell; cell = cell->next)
-        static_cast<RegistrySetting *>(cell->item)->save();
+        static_cast<RegistrySetting *>(cell->item)->saveThrough(key, opened);
     return true;
 }

@@ -36,8 +36,13 @@ public:
     void load(bool createKey = true);
     // Writes the variable as a string value, creating the key when missing.
     void save();
+    // As save, through key: the setting's key is opened (and created) into key unless key holds
+    // already that of opened, the setting saved through it last; opened becomes this setting, or
+    // null when its key could not be opened.
+    void saveThrough(RegistryKey &key, const RegistrySetting *&opened) const;
 
 private:
+    bool sameKeyAs(const RegistrySetting &other) const;
     RegistrySetting(const RegistryKey *root, int32_t persistent, int32_t kind, void *variable,
                     const char *valueName, const char *keyPart1, const char *keyPart2, const char *keyPart3);
 
