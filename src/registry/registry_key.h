@@ -43,9 +43,6 @@ public:
                           const char *part2 = nullptr, const char *part3 = nullptr,
                           const char *part4 = nullptr);
 
-    // Whether the last opening succeeded (and the key is not reset since).
-    bool opened() const { return isOpen; }
-
     // All values, name -> value (see value_encoding.h), re-read when refresh or not read yet.
     // The list stays owned by the key.
     NodeList readValues(bool refresh, bool encode);

@@ -104,7 +104,7 @@ void RegistrySetting::saveThrough(RegistryKey &key, const RegistrySetting *&open
         key.reset();
         key.setWritable(true);
         key.openChild(root, true, keyPart1, keyPart2, keyPart3);
-        opened = key.opened() ? this : nullptr;
+        opened = key.IsOpen() ? this : nullptr;
     }
     char number[16];
     const char *text = number;
