@@ -73,7 +73,7 @@ const Scenario scenarios[] = {
                      "\"2Startup\"=\"C:\\\\\\\\PROGRAM FILES\\\\\\\\veltra\\\\\\\\VELTRA24-64.ARX\"\\r\\n"
                      "\"3Startup\"=hex(2):43,00,3a,00,5c,00,61,00,2e,00,61,00,72,00,78,00,00,00\\r\\n"
                      "[" ACAD_2024_PROFILE "\\\\Variables]\\r\\n"
-                     "\"TRUSTEDPATHS\"=\"C:\\\\\\\\Program Files\\\\\\\\Veltra;D:\\\\\\\\Outils;c:\\\\\\\\program files\\\\\\\\veltra\\\\\\\\\"\\r\\n"
+                     "\"TRUSTEDPATHS\"=\"C:\\\\\\\\Program Files\\\\\\\\Veltra;D:\\\\\\\\Outils;c:\\\\\\\\program files\\\\\\\\veltra\\\\\\\\;\"\\r\\n"
                      "[" ACAD_2024_PROFILE "\\\\General]\\r\\n"
                      "\"ACAD\"=hex(2):25,00,55,00,53,00,45,00,52,00,50,00,52,00,4f,00,46,00,49,00,4c,00,45,00,25,00,5c,00,"
                      "73,00,3b,00,43,00,3a,00,5c,00,55,00,73,00,65,00,72,00,73,00,5c,00,55,00,74,00,69,00,6c,00,69,00,"
