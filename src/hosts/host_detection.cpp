@@ -5,6 +5,7 @@
 #include "core/param_node.h"
 #include "core/text_functions.h"
 #include "core/text_string.h"
+#include "hosts/detection_keys.h"
 #include "hosts/host_catalogue.h"
 #include "hosts/host_properties.h"
 #include "install/install_settings.h"
@@ -36,19 +37,17 @@ const char *valueNamed(NodeList values, const char *name) {
 }
 
 // Opens path (forward slashes), reads its values and examines it as one installation key.
-void examineKey(const HostVersion &row, ParamNode &result, const char *path, const char *keyPath,
-                const char *subkey) {
+void examineKey(const HostVersion &row, ParamNode &result, const char *path, const char *subkey) {
     RegistryKey key;
     key.openPath(path, false);
-    examineInstallationKey(row, result, key.readValues(false, false), keyPath, subkey);
+    examineInstallationKey(row, result, key.readValues(false, false), path, subkey);
 }
 
 // The installations of a wildcard path: prefix is the path before the '*' component, rest the text
 // after it (possibly empty, possibly holding ${name} references to values of the matched key).
-void searchBelowWildcard(const HostVersion &row, ParamNode &result, const char *prefix, const char *rest) {
-    RegistryKey parent;
-    parent.openPath(prefix, false);
-    for (NodeCell *cell = parent.subkeyNames(false, false); cell; cell = cell->next) {
+void searchBelowWildcard(const HostVersion &row, ParamNode &result, DetectionKeys &keys, const char *prefix,
+                         const char *rest) {
+    for (NodeCell *cell = keys.subkeyNames(prefix); cell; cell = cell->next) {
         const char *name = static_cast<const char *>(cell->item);
         if (row.subkeyFilter && !std::strstr(name, row.subkeyFilter))
             continue;
@@ -64,23 +63,30 @@ void searchBelowWildcard(const HostVersion &row, ParamNode &result, const char *
             path.Append(rest);
         }
         path.ToForwardSlashes();
-        examineKey(row, result, path.CStr(), path.CStr(), name);
+        examineKey(row, result, path.CStr(), name);
     }
 }
 
 // One pass over the keys of row in one registry view (0 default, 1 the 64-bit view).
-void searchRow(const HostVersion &row, ParamNode &result, int view) {
-    int savedView = setRegistryView(view);
+void searchRow(const HostVersion &row, ParamNode &result, DetectionKeys &keys, int view) {
+    RegistryViewScope scope(view);
     if (const char *star = std::strchr(row.registryPath, '*')) {
         // The prefix ends before the separator in front of the '*'.
         int starIndex = static_cast<int>(star - row.registryPath);
         TextString prefix;
         prefix.Append(row.registryPath, starIndex > 0 ? starIndex - 1 : 0);
-        searchBelowWildcard(row, result, prefix.CStr(), star + 1);
+        searchBelowWildcard(row, result, keys, prefix.CStr(), star + 1);
     } else {
-        examineKey(row, result, row.registryPath, nullptr, nullptr);
+        examineInstallationKey(row, result, keys.values(row.registryPath), nullptr, nullptr);
     }
-    setRegistryView(savedView);
+}
+
+// Adds the installations of one host version to the front of result: a pass in the default
+// registry view, then, on a 64-bit Windows, one in the 64-bit view.
+void detectHostVersion(const HostVersion &row, ParamNode &result, DetectionKeys &keys) {
+    searchRow(row, result, keys, 0);
+    if (is64BitWindows() == 64)
+        searchRow(row, result, keys, 1);
 }
 
 void addForcedHost(ParamNode &result) {
@@ -104,15 +110,10 @@ void addTextChild(ParamNode &node, const char *name, const char *text) {
 
 void detectHosts(ParamNode &result) {
     result.DeleteChildren();
+    DetectionKeys keys;
     for (const HostVersion *row = hostCatalogue(); row->displayName; ++row)
-        detectHostVersion(*row, result);
+        detectHostVersion(*row, result, keys);
     addForcedHost(result);
-}
-
-void detectHostVersion(const HostVersion &row, ParamNode &result) {
-    searchRow(row, result, 0);
-    if (is64BitWindows() == 64)
-        searchRow(row, result, 1);
 }
 
 void makeInstallationLabel(const HostVersion &row, NodeList values, TextString &label) {

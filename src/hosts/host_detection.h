@@ -17,10 +17,6 @@ class TextString;
 // registry view before the default one, and one row's installations in enumeration order.
 void detectHosts(ParamNode &result);
 
-// Adds the installations of one host version to the front of result: a pass in the default
-// registry view, then, on a 64-bit Windows, one in the 64-bit view.
-void detectHostVersion(const HostVersion &row, ParamNode &result);
-
 // label := the label of an installation key of row whose values are given: its "ProductName"
 // (rule 0x1000) or else the display name, followed by a blank and its "LangAbbrev" (rule 0x2000).
 void makeInstallationLabel(const HostVersion &row, NodeList values, TextString &label);

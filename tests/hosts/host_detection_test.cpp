@@ -60,6 +60,7 @@ TEST_F(HostDetection, EachFamilyHasItsExecutableModulesLabelAndLauncher) {
         int row;
         std::string key, subkey;
         const char *locationValue, *exe, *module32, *module64, *labelStart, *launcher;
+        std::string registeredKey = ""; // key as the registry spells it, when its letter case differs
     };
     const std::vector<FamilyCase> cases = {
         {23, "Autodesk/AutoCAD/R25.1/", "ACAD-9101:40C", "AcadLocation", "acad.exe", "veltra25.arx",
@@ -73,11 +74,12 @@ TEST_F(HostDetection, EachFamilyHasItsExecutableModulesLabelAndLauncher) {
         {89, "ZWSoft/ZWCAD/2024/", "fr-FR", "Location", "zwcad.exe", "veltra23p.zrx", "veltra23p-64.zrx",
          "Produit", "ZwLauncher.exe"},
         {95, "Gstarsoft/GstarCAD/R18/", "fr-FR", "Location", "gcad.exe", "veltra18.grx", "veltra18-64.grx",
-         "Produit", "GcLauncher.exe"},
+         "Produit", "GcLauncher.exe", "Gstarsoft/GSTARCAD/r18/"},
     };
     std::vector<std::string> folders;
     for (const FamilyCase &c : cases) {
-        folders.push_back(install(software + c.key + c.subkey, c.locationValue, std::to_string(c.row),
+        const std::string &key = c.registeredKey.empty() ? c.key : c.registeredKey;
+        folders.push_back(install(software + key + c.subkey, c.locationValue, std::to_string(c.row),
                                   {c.exe}, view64, {{"ProductName", "Produit"}, {"LangAbbrev", "FRA"}}));
         addModules({c.module32, *c.module64 ? c.module64 : "veltra19-64.brx"});
     }
