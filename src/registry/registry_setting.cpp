@@ -4,6 +4,7 @@
 
 #include "core/heap_copy.h"
 #include "install/diagnostic_stream.h"
+#include "install/memory_stream.h"
 #include "registry/registry_key.h"
 
 #include <climits>
@@ -76,13 +77,16 @@ void RegistrySetting::load(bool createKey) {
         return;
     RegistryKey key;
     key.openChild(root, createKey, keyPart1, keyPart2, keyPart3);
-    if (const char *text = key.readValue(valueName, false, false)) {
-        if (kind == integerKind)
-            *static_cast<int32_t *>(variable) = decimalValue(text);
-        else
-            static_cast<TextString *>(variable)->Assign(text);
-    }
-    key.reset();
+    assign(key.readValue(valueName, false, false));
+}
+
+void RegistrySetting::assign(const char *text) {
+    if (text == nullptr)
+        return;
+    if (kind == integerKind)
+        *static_cast<int32_t *>(variable) = decimalValue(text);
+    else
+        static_cast<TextString *>(variable)->Assign(text);
 }
 
 void RegistrySetting::save() {
@@ -121,8 +125,25 @@ NodeList registrySettings() {
 
 bool loadRegistrySettings(bool createKeys) {
     diagnosticStream().write("Lecture du registre...\n");
-    for (NodeCell *cell = settingsList; cell; cell = cell->next)
-        static_cast<RegistrySetting *>(cell->item)->load(createKeys);
+    // The key of the previous setting, open and read, and what opening and reading it wrote.
+    const RegistrySetting *previous = nullptr;
+    RegistryKey key;
+    MemoryOutput report;
+    for (NodeCell *cell = settingsList; cell; cell = cell->next) {
+        RegistrySetting &setting = *static_cast<RegistrySetting *>(cell->item);
+        if (setting.persistent != 1)
+            continue;
+        if (previous == nullptr || !setting.sameKeyAs(*previous)) {
+            report.clear();
+            CharOutput *stream = redirectDiagnostics(&report);
+            key.openChild(setting.root, createKeys, setting.keyPart1, setting.keyPart2, setting.keyPart3);
+            key.readValues(false, false);
+            redirectDiagnostics(stream);
+            previous = &setting;
+        }
+        diagnosticStream().write(report.text().c_str());
+        setting.assign(key.readValue(setting.valueName, false, false));
+    }
     return true;
 }
 

@@ -42,6 +42,8 @@ public:
     void saveThrough(RegistryKey &key, const RegistrySetting *&opened) const;
 
 private:
+    friend bool loadRegistrySettings(bool createKeys);
+
     bool sameKeyAs(const RegistrySetting &other) const;
     RegistrySetting(const RegistryKey *root, int32_t persistent, int32_t kind, void *variable,
                     const char *valueName, const char *keyPart1, const char *keyPart2, const char *keyPart3);
@@ -54,13 +56,17 @@ private:
     char *keyPart2;
     char *keyPart3;
     const RegistryKey *root;
+
+    // Sets the variable from text, the value read; null leaves it as it is.
+    void assign(const char *text);
 };
 
 // The registered settings, the last built first.
 NodeList registrySettings();
 
 // Loads every registered setting, in list order, after writing "Lecture du registre..." to the
-// diagnostic stream; createKeys as for RegistrySetting::load. Always true.
+// diagnostic stream; createKeys as for RegistrySetting::load. Settings of one key in a row share
+// one opening and one read of it (the diagnostics are the same as with one each). Always true.
 bool loadRegistrySettings(bool createKeys = true);
 // Saves every registered setting, in list order, after writing "Ecriture dans le registre..." to
 // the diagnostic stream. Always true.
