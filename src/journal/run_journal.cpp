@@ -131,6 +131,16 @@ bool RunJournal::load(const std::string &runFolder) {
     return !first;
 }
 
+bool RunJournal::isUnfinished(const std::string &runFolder) {
+    std::string text;
+    if (!readFileBytes(runFolder + "\\changes.txt", text))
+        return false;
+    std::string line = text.substr(0, text.find('\n'));
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return line == stateLines[static_cast<int>(RunState::Unfinished)];
+}
+
 bool RunJournal::record(const Change &change) {
     bool keepsCopy = change.existedBefore &&
                      (change.kind == Change::Kind::WriteFile || change.kind == Change::Kind::DeleteFile);

@@ -28,6 +28,9 @@ public:
     bool create(const std::string &journalFolder);
     // Reads the run of runFolder; false when it has no readable list of changes.
     bool load(const std::string &runFolder);
+    // Whether the list of changes of runFolder begins with the unfinished state: a look at its
+    // first line only, without the copies of files that load reads.
+    static bool isUnfinished(const std::string &runFolder);
 
     // Appends one change (with, for a file it replaces or deletes, its present bytes in
     // change.before) and makes the journal durable. False when it could not be written.

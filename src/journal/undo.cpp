@@ -202,7 +202,7 @@ int recoverUnfinishedRuns(const std::string &journalFolder) {
     std::vector<std::string> runs = RunJournal::listRuns(journalFolder);
     for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
         RunJournal journal;
-        if (!journal.load(*run) || journal.state() != RunState::Unfinished)
+        if (!RunJournal::isUnfinished(*run) || !journal.load(*run) || journal.state() != RunState::Unfinished)
             continue;
         os::printDiagnostic("Reprise apres interruption : changements de <%s> annules\n", run->c_str());
         rollBack(journal);
