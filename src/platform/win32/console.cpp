@@ -6,11 +6,35 @@
 
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
 #include <shellapi.h>
 
 #include <cstdio>
 
 namespace os {
+
+namespace {
+
+// Writes text to stream with each line end as CR LF, the bytes the text mode would write, but in
+// binary mode: Wine's C runtime asks the console mode once per character written in text mode.
+void writeWithCrLf(std::FILE *stream, std::string_view text) {
+    std::string bytes;
+    bytes.reserve(text.size() + text.size() / 8);
+    for (char c : text) {
+        if (c == '\n')
+            bytes += '\r';
+        bytes += c;
+    }
+    std::fflush(stream);
+    int previous = _setmode(_fileno(stream), _O_BINARY);
+    std::fwrite(bytes.data(), 1, bytes.size(), stream);
+    std::fflush(stream);
+    if (previous != -1)
+        _setmode(_fileno(stream), previous);
+}
+
+} // namespace
 
 std::vector<std::string> programArguments() {
     std::vector<std::string> arguments;
@@ -44,13 +68,11 @@ void writeConsoleText(std::string_view text, bool toError) {
         writeDiagnostic(text);
         return;
     }
-    std::fwrite(text.data(), 1, text.size(), stream);
-    std::fflush(stream);
+    writeWithCrLf(stream, text);
 }
 
 void writeRawOutput(std::string_view bytes) {
-    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-    std::fflush(stdout);
+    writeWithCrLf(stdout, bytes);
 }
 
 } // namespace os
