@@ -1,5 +1,7 @@
-// Tests of TextString: storage, the shared empty text, editing operations and path joining.
+// Tests of TextString: storage, the shared empty text, editing operations and path joining; and of
+// the text comparisons that fold case and accents.
 #include "core/param_node.h"
+#include "core/text_functions.h"
 #include "core/text_string.h"
 
 #include <gtest/gtest.h>
@@ -81,4 +83,14 @@ TEST(TextStringPath, JoinPathAddsOneSeparatorBetweenComponents) {
         path.JoinPath(c.name, c.directory, c.noTrailingSeparator);
         EXPECT_STREQ(path.CStr(), c.joined) << c.path;
     }
+}
+
+TEST(TextComparison, FoldingTakesCaseAndLowerCaseAccentsButNotCapitalOnes) {
+    EXPECT_EQ(TextEquals("\xE9t\xE9", "ETE", 1), 1);
+    EXPECT_EQ(TextEquals("\xC9t\xE9", "ETE", 1), 0) << "a capital \xC9 is not folded";
+    EXPECT_EQ(TextEquals("a", "A", 0), 0);
+    EXPECT_EQ(TextEquals("ETE", "\xE9t", 1), 0) << "texts of different lengths";
+    EXPECT_EQ(TextEquals(nullptr, nullptr, 1), 0);
+    EXPECT_STREQ(RepeatText(3, "ab"), "ababab");
+    EXPECT_STREQ(RepeatText(0, "ab"), "");
 }
