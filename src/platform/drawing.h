@@ -17,8 +17,6 @@ struct PaletteColour {
 
 // A logical palette (version 0x300) of count entries; null on failure. Freed with deletePalette.
 Palette createPalette(const PaletteColour *entries, int count);
-// Copies count entries from start into out; gives the number copied (0 on failure).
-int getPaletteEntries(Palette palette, int start, int count, PaletteColour *out);
 void deletePalette(Palette palette);
 
 // Selects palette into context (in the background when forceBackground is set); gives the palette

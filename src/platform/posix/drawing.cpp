@@ -11,15 +11,6 @@ Palette createPalette(const PaletteColour *entries, int count) {
     return new PaletteRecord{std::vector<PaletteColour>(entries, entries + count)};
 }
 
-int getPaletteEntries(Palette palette, int start, int count, PaletteColour *out) {
-    if (palette == nullptr || out == nullptr || start < 0 || count <= 0)
-        return 0;
-    int copied = 0;
-    for (int index = start; index < static_cast<int>(palette->colours.size()) && copied < count; ++index)
-        out[copied++] = palette->colours[index];
-    return copied;
-}
-
 void deletePalette(Palette palette) {
     delete palette;
 }

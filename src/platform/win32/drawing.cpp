@@ -25,14 +25,6 @@ Palette createPalette(const PaletteColour *entries, int count) {
     return reinterpret_cast<Palette>(CreatePalette(reinterpret_cast<const LOGPALETTE *>(buffer.data())));
 }
 
-int getPaletteEntries(Palette palette, int start, int count, PaletteColour *out) {
-    if (palette == nullptr || out == nullptr || start < 0 || count <= 0)
-        return 0;
-    return static_cast<int>(GetPaletteEntries(reinterpret_cast<HPALETTE>(palette), static_cast<UINT>(start),
-                                              static_cast<UINT>(count),
-                                              reinterpret_cast<PALETTEENTRY *>(out)));
-}
-
 void deletePalette(Palette palette) {
     if (palette != nullptr)
         DeleteObject(reinterpret_cast<HPALETTE>(palette));
