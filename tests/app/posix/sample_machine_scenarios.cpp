@@ -4,18 +4,15 @@
 // leave: exit code, the dialog as printed, the diagnostics, every file written or changed and
 // every registry key changed. VELTRA_UPDATE_GOLDEN=1 rewrites the golden files from the runs.
 
-#include "support/posix/fresh_folder.h"
 #include "support/posix/machine_changes.h"
+#include "support/posix/sample_copy.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <thread>
 
@@ -96,27 +93,11 @@ void PrintTo(const Scenario &scenario, std::ostream *out) {
 
 class SampleMachineScenario : public ::testing::TestWithParam<Scenario> {
 protected:
-    void SetUp() override {
-        folderToRemove = freshTestFolder("veltra-sample");
-        ASSERT_FALSE(folderToRemove.empty());
-        root = folderToRemove + "/machine";
-        ASSERT_EQ(std::system(("'" VELTRA_SAMPLES_DIR "/copy-machine' '" + root + "'").c_str()), 0);
-    }
-    void TearDown() override {
-        fs::remove_all(folderToRemove);
-    }
-
     // Runs the program on the machine, in the environment given, with a command line (shell words)
     // and the user's commands; gives its exit code, what it printed and its diagnostics.
     std::string runProgram(const Scenario &scenario, const char *commandLine, const char *commands) {
-        std::ofstream(folderToRemove + "/input.txt") << commands;
-        const std::string command = "cd '" + folderToRemove + "' && env VELTRA_ROOT='" + root +
-                                    "' VELTRA_PROGRAM='C:\\Program Files\\Veltra\\veltracfg.exe' " +
-                                    scenario.environment + " timeout 60 '" VELTRA_PROGRAM_FILE "' " + commandLine +
-                                    " < input.txt > output.txt 2> diagnostics.txt";
-        int status = std::system(command.c_str());
-        return "exit code " + std::to_string(WEXITSTATUS(status)) + "\n" + fileBytes(folderToRemove + "/output.txt") +
-               "diagnostics\n" + fileBytes(folderToRemove + "/diagnostics.txt");
+        SampleCopy::Outcome run = machine.run(VELTRA_PROGRAM_FILE, commandLine, commands, scenario.environment);
+        return "exit code " + std::to_string(run.code) + "\n" + run.out + "diagnostics\n" + run.err;
     }
 
     // Runs the scenario; gives what the checked run gave and what it changed on the machine.
@@ -136,7 +117,8 @@ protected:
         return result + changesBetween(before, snapshotOf(root));
     }
 
-    std::string folderToRemove, root;
+    SampleCopy machine{VELTRA_SAMPLES_DIR};
+    const std::string root = machine.root();
 };
 
 TEST_P(SampleMachineScenario, LeavesWhatItsGoldenFileSays) {

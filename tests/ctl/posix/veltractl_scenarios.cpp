@@ -3,8 +3,8 @@
 // run in its folder) and command lines run one after the other; its golden file (scenarios/NAME.txt)
 // holds for each command its exit code, its output, its diagnostics and every file and registry key
 // it changed. VELTRA_UPDATE_GOLDEN=1 rewrites the golden files from the runs.
-#include "support/posix/fresh_folder.h"
 #include "support/posix/machine_changes.h"
+#include "support/posix/sample_copy.h"
 
 #include <gtest/gtest.h>
 
@@ -125,13 +125,6 @@ void PrintTo(const Scenario &scenario, std::ostream *out) {
 
 class VeltractlScenario : public ::testing::TestWithParam<Scenario> {
 protected:
-    void SetUp() override {
-        work = freshTestFolder("veltractl-scenario");
-        ASSERT_FALSE(work.empty());
-        root = work + "/machine";
-        ASSERT_EQ(std::system(("'" VELTRA_SAMPLES_DIR "/copy-machine' '" + root + "' >/dev/null").c_str()), 0);
-    }
-    void TearDown() override { fs::remove_all(work); }
 
     // Runs one command line on the machine (at most 60 s); gives what it printed and changed.
     std::string run(const std::string &line) {
@@ -148,7 +141,8 @@ protected:
                "diagnostics\n" + fileBytes(work + "/err") + changesBetween(before, snapshotOf(root));
     }
 
-    std::string work, root;
+    SampleCopy machine{VELTRA_SAMPLES_DIR};
+    const std::string root = machine.root(), work = root + "/..";
 };
 
 // The log lines doctor shows hold the time, the process and the program's path of their run.
