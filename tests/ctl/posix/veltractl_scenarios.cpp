@@ -26,6 +26,8 @@ struct Scenario {
     const char *commands; // one shell command a line, naming veltractl or veltracfg
 };
 
+// The first run's journal, from the folder the command lines run in.
+#define JOURNAL "machine/drive_c/Users/Utilisateur/AppData/Local/Veltra/journal/000001/"
 // Registry lines added to the sample machine's file (turned into UTF-8, which the registry reads).
 #define ADD_TO_REGISTRY(lines) "iconv -f UTF-16 -t UTF-8 registry.reg > r && printf '" lines "' >> r && mv r registry.reg"
 #define ACAD_2024_PROFILE "HKEY_CURRENT_USER\\\\Software\\\\Autodesk\\\\AutoCAD\\\\R24.3\\\\ACAD-7101:40C\\\\Profiles\\\\<<Profil sans nom>>"
@@ -46,13 +48,16 @@ const Scenario scenarios[] = {
      "veltractl status\n"
      "veltractl deploy --host ACAD-7101 --language fran\xC3\xA7" "ais --no-launch --preview\n"
      "veltractl deploy --host ACAD-7101 --language fran\xC3\xA7" "ais --no-launch\n"
+     "cat " JOURNAL "changes.txt\niconv -f UTF-16 -t UTF-8 " JOURNAL "undo.reg\n"
      "veltractl status --host 4\n"
      "veltractl status --json --host ZWCAD\n"
      "veltractl undo --preview --json\n"
      "veltractl undo\n"
+     "head -1 " JOURNAL "changes.txt\n"
      "veltractl undo --json\n"},
-    {"hosts_and_languages_as_text_and_json", "",
-     "veltractl hosts\nveltractl hosts --json\nveltractl languages\nveltractl languages --json\n"},
+    {"hosts_and_languages_as_text_and_json_and_nothing_to_remove", "",
+     "veltractl hosts\nveltractl hosts --json\nveltractl languages\nveltractl languages --json\n"
+     "veltractl remove --all-hosts --json\n"},
     {"bad_command_lines_change_nothing", "",
      "veltractl frobnicate\nveltractl deploy --host 1 --colour blue\nveltractl status --all-users\n"
      "veltractl deploy --host\nveltractl deploy --language FRA\nveltractl deploy --host 1 --bits 16\n"
