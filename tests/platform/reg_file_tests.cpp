@@ -41,6 +41,18 @@ TEST(RegFileReader, Regedit4IsCodePage1252WithEightBitStrings) {
     EXPECT_EQ(valueAt(root, key, u"E")->data, bytesOf(std::string("%\0\xE9\0\0\0", 6)));
 }
 
+TEST(RegFileReader, Utf8TextIsReadAndTextsThatWouldNotReadBackAreWrittenInHex) {
+    std::string content = "Windows Registry Editor Version 5.00\r\n[HKEY_CURRENT_USER\\T]\r\n\"Deg\"=\"\xC2\xB0\"\r\n"
+                          "\"Lines\"=hex(1):41,00,0a,00,42,00,00,00\r\n";
+    Key root;
+    ASSERT_TRUE(regfile::readRegFile(content, root, "test"));
+    ASSERT_NE(valueAt(root, {u"HKEY_CURRENT_USER", u"T"}, u"Deg"), nullptr);
+    EXPECT_EQ(valueAt(root, {u"HKEY_CURRENT_USER", u"T"}, u"Deg")->data, bytesOf(std::string("\xB0\0\0\0", 4)));
+    const std::string written = regfile::writeRegFile(root);
+    EXPECT_NE(written.find(wide("\"Lines\"=hex(1):41,00,0a,00,42,00,00,00")), std::string::npos);
+    EXPECT_NE(written.find(wide("\"Deg\"=\"") + std::string("\xB0\0\"\0", 4)), std::string::npos);
+}
+
 TEST(RegFileReader, BadLinesAreSkippedAndDeletionsApply) {
     Key root;
     root.make({u"HKEY_CURRENT_USER", u"Old", u"Sub"});

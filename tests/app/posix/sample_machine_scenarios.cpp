@@ -35,9 +35,10 @@ struct Scenario {
 #define ADD_TO_REGISTRY(lines) "iconv -f UTF-16 -t UTF-8 registry.reg > r && printf '" lines "' >> r && mv r registry.reg"
 
 const Scenario scenarios[] = {
-    {"cancel", "", "", "", "", "language 9\nhost 2\n64bit off\nhost 4\n64bit off\nautoload on\nbonjour\ncancel\n"},
+    {"cancel", "", "", "", "", "language 9\nhost 2\n64bit off\nhost 4\n64bit off\nautoload on\nbonjour\nhost 2x\ncancel\n"},
     {"autocad_english", "", "", "", "", "host 4\nlanguage 2\nok\n"},
     {"end_of_input_cancels", "", "", "", "", "host 4\nlanguage 2\n"},
+    {"missing_logo_is_reported", "", "rm 'drive_c/Program Files/Veltra/imgmenu/vltprd.bmp'", "", "", "cancel\n"},
     {"autocad_2027_from_the_catalogue_file", "", "", "", "", "language 2\nok\n"},
     {"autocad_again_with_autoload", "", "", "host 4\nok\n", "", "host 4\nautoload on\nok\n"},
     {"zwcad_autoload_32bit", "", "", "", "CTX = Etude#/nologo", "host 2\nautoload on\n64bit off\nok\n"},

@@ -23,6 +23,7 @@ TEST_F(BmpDrawing, TheLogoFillsTheBoxGivenAndPutsThePaletteBack) {
     EXPECT_EQ(context.painted[0].right, 440);
     EXPECT_EQ(context.painted[0].bottom, 115);
     EXPECT_EQ(context.selected, nullptr);
+    EXPECT_TRUE(drawBmp(logo, nullptr, 10, 20, 439, 114)) << "without a device context nothing is drawn";
 }
 
 } // namespace
