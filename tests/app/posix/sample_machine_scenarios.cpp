@@ -112,8 +112,8 @@ protected:
         fs::remove(record);
         const MachineSnapshot before = snapshotOf(root);
         std::string result = runProgram(scenario, scenario.commandLine, scenario.commands);
-        // The launcher is started without waiting for it: give it some time to record.
-        for (int wait = 0; wait < 100 && result.rfind("exit code 0", 0) == 0 && !fs::exists(record); ++wait)
+        // The launcher is started without waiting for it: give it some time to record (30 s at most).
+        for (int wait = 0; wait < 600 && result.rfind("exit code 0", 0) == 0 && !fs::exists(record); ++wait)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         return result + changesBetween(before, snapshotOf(root));
     }

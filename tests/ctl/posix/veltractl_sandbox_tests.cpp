@@ -24,7 +24,7 @@ const char *const admin = "VELTRA_ADMIN=1";
 // arguments, without that record.
 MachineSnapshot afterLauncher(const SampleCopy &machine) {
     const std::string record = machine.root() + "/drive_c/Program Files/Veltra/lanceurcad.txt";
-    for (int wait = 0; wait < 100 && !fs::exists(record); ++wait)
+    for (int wait = 0; wait < 600 && !fs::exists(record); ++wait)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_TRUE(fs::remove(record)) << "the launcher was started";
     return snapshotOf(machine.root());

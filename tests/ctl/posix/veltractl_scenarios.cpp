@@ -10,11 +10,13 @@
 
 #include <sys/wait.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
 #include <sstream>
 #include <string>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -142,6 +144,10 @@ protected:
                                     fs::path(VELTRACFG).parent_path().string() +
                                     "':\"$PATH\" timeout 60 sh -c \"$VELTRA_SCENARIO_LINE\" </dev/null >out 2>err";
         int status = std::system(command.c_str());
+        // The dialog's OK starts the launcher without waiting for it: its record is awaited (30 s at most).
+        const std::string record = root + "/drive_c/Program Files/Veltra/lanceurcad.txt";
+        for (int wait = 0; wait < 600 && program == "veltracfg" && WEXITSTATUS(status) == 0 && !fs::exists(record); ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
         return "$ " + line + "\nexit code " + std::to_string(WEXITSTATUS(status)) + "\n" + fileBytes(work + "/out") +
                "diagnostics\n" + fileBytes(work + "/err") + changesBetween(before, snapshotOf(root));
     }
