@@ -43,11 +43,14 @@ TEST(RegFileReader, Regedit4IsCodePage1252WithEightBitStrings) {
 
 TEST(RegFileReader, Utf8TextIsReadAndTextsThatWouldNotReadBackAreWrittenInHex) {
     std::string content = "Windows Registry Editor Version 5.00\r\n[HKEY_CURRENT_USER\\T]\r\n\"Deg\"=\"\xC2\xB0\"\r\n"
+                          "\"Firsts\"=\"\xE0\xA0\x80\xF0\x90\x80\x80\"\r\n" // U+0800, U+10000: first of 3 and 4 bytes
                           "\"Lines\"=hex(1):41,00,0a,00,42,00,00,00\r\n";
     Key root;
     ASSERT_TRUE(regfile::readRegFile(content, root, "test"));
     ASSERT_NE(valueAt(root, {u"HKEY_CURRENT_USER", u"T"}, u"Deg"), nullptr);
     EXPECT_EQ(valueAt(root, {u"HKEY_CURRENT_USER", u"T"}, u"Deg")->data, bytesOf(std::string("\xB0\0\0\0", 4)));
+    EXPECT_EQ(valueAt(root, {u"HKEY_CURRENT_USER", u"T"}, u"Firsts")->data,
+              bytesOf(std::string("\0\x08\0\xD8\0\xDC\0\0", 8)));
     const std::string written = regfile::writeRegFile(root);
     EXPECT_NE(written.find(wide("\"Lines\"=hex(1):41,00,0a,00,42,00,00,00")), std::string::npos);
     EXPECT_NE(written.find(wide("\"Deg\"=\"") + std::string("\xB0\0\"\0", 4)), std::string::npos);

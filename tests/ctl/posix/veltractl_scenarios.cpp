@@ -34,7 +34,7 @@ struct Scenario {
 #define ADD_TO_REGISTRY(lines) "iconv -f UTF-16 -t UTF-8 registry.reg > r && printf '" lines "' >> r && mv r registry.reg"
 #define ACAD_2024_PROFILE "HKEY_CURRENT_USER\\\\Software\\\\Autodesk\\\\AutoCAD\\\\R24.3\\\\ACAD-7101:40C\\\\Profiles\\\\<<Profil sans nom>>"
 // Installation keys that are no host, each for its own reason (no catalogue row, folder missing,
-// executable missing, no module for the release).
+// executable missing, no module for the release), and one too deep below its maker to be looked at.
 #define KEYS_THAT_ARE_NO_HOST                                                                                   \
     "[HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Autodesk\\\\AutoCAD\\\\R27.0\\\\ACAD-B101:40C]\\r\\n"                  \
     "\"AcadLocation\"=\"C:\\\\\\\\Program Files\\\\\\\\Autodesk\\\\\\\\AutoCAD 2028\"\\r\\n"                     \
@@ -43,6 +43,8 @@ struct Scenario {
     "[HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Wow6432Node\\\\Autodesk\\\\AutoCAD\\\\R25.1\\\\ACAD-9101:40C]\\r\\n"    \
     "\"AcadLocation\"=\"C:\\\\\\\\Program Files\\\\\\\\Veltra\"\\r\\n"                                          \
     "[HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Autodesk\\\\AutoCAD\\\\R17.0\\\\ACAD-5001:40C]\\r\\n"                   \
+    "\"AcadLocation\"=\"C:\\\\\\\\Program Files\\\\\\\\Autodesk\\\\\\\\AutoCAD 2024\"\\r\\n"               \
+    "[HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Autodesk\\\\AutoCAD\\\\R24.3\\\\ACAD-7101:40C\\\\Copie\\\\de\\\\secours]\\r\\n" \
     "\"AcadLocation\"=\"C:\\\\\\\\Program Files\\\\\\\\Autodesk\\\\\\\\AutoCAD 2024\"\\r\\n"
 
 const Scenario scenarios[] = {
@@ -59,7 +61,9 @@ const Scenario scenarios[] = {
      "veltractl undo --json\n"},
     {"hosts_and_languages_as_text_and_json_and_nothing_to_remove", "",
      "veltractl hosts\nveltractl hosts --json\nveltractl languages\nveltractl languages --json\n"
-     "veltractl remove --all-hosts --json\n"},
+     "veltractl remove --all-hosts --json\n"
+     "cd machine && " ADD_TO_REGISTRY("[-HKEY_CURRENT_USER\\\\Software\\\\Autodesk\\\\AutoCAD\\\\R24.3\\\\ACAD-7101:40C\\\\Profiles]\\r\\n") "\n"
+     "veltractl remove --host 4\n"},
     {"bad_command_lines_change_nothing", "",
      "veltractl frobnicate\nveltractl deploy --host 1 --colour blue\nveltractl status --all-users\n"
      "veltractl deploy --host\nveltractl deploy --language FRA\nveltractl deploy --host 1 --bits 16\n"
@@ -97,8 +101,10 @@ const Scenario scenarios[] = {
      "veltractl deploy --host 4 --no-launch\nveltractl remove --host 4\n"
      "cd machine && " ADD_TO_REGISTRY("[" ACAD_2024_PROFILE "\\\\Dialogs\\\\Appload\\\\Startup]\\r\\n\"NumStartup\"=\"99999999999\"\\r\\n") "\n"
      "veltractl deploy --host 4 --no-launch\n"},
-    {"context_kept_for_all_users", "mkdir -p drive_c/Users/Utilisateur/AppData/Local/VeltraConfig/CtxEtude",
-     "veltractl deploy --host 2 --context Etude --all-users --no-launch --json\nveltractl status --context Etude --host 2\n"},
+    {"context_kept_for_all_users",
+     "cd drive_c/Users/Utilisateur/AppData/Local && mkdir -p VeltraConfig/CtxEtude VeltraConfig/CtxZone VeltraConfig/CtxAtelier",
+     "veltractl deploy --host 2 --context Etude --all-users --no-launch --json\nveltractl status --context Etude --host 2\n"
+     "veltractl deploy --host 2 --context Chantier\n"},
     {"autocad_lt_registered_by_the_add_on_program",
      "mkdir -p 'drive_c/Program Files/Autodesk/AutoCAD LT 2026' && : > 'drive_c/Program Files/Autodesk/AutoCAD LT 2026/aclt.exe' && "
      ": > 'drive_c/Program Files/Veltra/veltra-64.exe' && "
@@ -106,6 +112,10 @@ const Scenario scenarios[] = {
                      "\"Location\"=\"C:\\\\\\\\Program Files\\\\\\\\Autodesk\\\\\\\\AutoCAD LT 2026\"\\r\\n"),
      "veltractl status --host LT\nveltractl deploy --host LT --no-launch\nveltractl status --host LT --json\n"
      "veltractl remove --preview\n"},
+    {"undo_takes_back_a_text_retyped_without_its_end", "",
+     "veltractl deploy --host 4 --no-launch\nveltractl deploy --host 2 --no-launch\ncd machine && "
+     ADD_TO_REGISTRY("[" ACAD_2024_PROFILE "\\\\Dialogs\\\\Appload\\\\Startup]\\r\\n\"NumStartup\"=hex(1):31,00\\r\\n") "\n"
+     "veltractl undo --all\n"},
     {"journal_that_cannot_be_written_stops_every_change",
      "mkdir -p drive_c/Users/Utilisateur/AppData/Local/Veltra && : > drive_c/Users/Utilisateur/AppData/Local/Veltra/journal",
      "veltractl deploy --host 4 --no-launch\nveltractl undo\n"},
