@@ -12,20 +12,22 @@
 
 namespace {
 
-// The runs undo takes back, newest first: those not undone yet, all of them or the newest one.
-std::vector<journal::RunJournal> runsToUndo(const std::string &folder, bool allRuns) {
+// The runs undo takes back, newest first: those not undone yet, all of them or the newest one. A
+// run whose journal cannot be read is reported and left as it is; without --all it still counts as
+// the newest, so that no older run is taken back in its place.
+std::vector<journal::RunJournal> runsToUndo(const std::string &folder, bool allRuns, bool &unreadable) {
     std::vector<journal::RunJournal> runs;
     std::vector<std::string> names = journal::RunJournal::listRuns(folder);
     for (auto name = names.rbegin(); name != names.rend(); ++name) {
         journal::RunJournal run;
-        if (!run.load(*name))
-            continue;
-        if (!allRuns && run.state() == journal::RunState::Undone)
-            break; // the newest run is undone already: a second undo does nothing
-        if (run.state() != journal::RunState::Undone)
+        if (!run.load(*name)) {
+            printError("journal illisible, laiss\xE9 tel quel : " + *name);
+            unreadable = true;
+        } else if (run.state() != journal::RunState::Undone) {
             runs.push_back(run);
+        }
         if (!allRuns)
-            break;
+            break; // the newest run only: when it is undone already, a second undo does nothing
     }
     return runs;
 }
@@ -33,18 +35,19 @@ std::vector<journal::RunJournal> runsToUndo(const std::string &folder, bool allR
 } // namespace
 
 int undo(const CtlOptions &options) {
-    const std::vector<journal::RunJournal> runs = runsToUndo(journalFolder(), options.allRuns);
+    bool unreadable = false;
+    const std::vector<journal::RunJournal> runs = runsToUndo(journalFolder(), options.allRuns, unreadable);
+    int result = unreadable ? ctlChangeFailed : ctlDone;
     if (options.preview) {
         // What each run changed, newest change first: the order in which undo puts things back.
         std::vector<journal::Change> changes;
         for (const journal::RunJournal &run : runs)
             changes.insert(changes.end(), run.changes().rbegin(), run.changes().rend());
         printChanges(changes, options.json);
-        return ctlDone;
+        return result;
     }
     Json report = Json::array();
     std::string text;
-    int result = ctlDone;
     for (const journal::RunJournal &run : runs) {
         journal::UndoReport undone = journal::undoRun(run.folder());
         Json conflicts = Json::array();

@@ -28,8 +28,9 @@ struct Scenario {
     const char *commands; // one shell command a line, naming veltractl or veltracfg
 };
 
-// The first run's journal, from the folder the command lines run in.
-#define JOURNAL "machine/drive_c/Users/Utilisateur/AppData/Local/Veltra/journal/000001/"
+// A run's journal, from the folder the command lines run in; JOURNAL is the first run's.
+#define JOURNAL_OF(run) "machine/drive_c/Users/Utilisateur/AppData/Local/Veltra/journal/" run "/"
+#define JOURNAL JOURNAL_OF("000001")
 // Registry lines added to the sample machine's file (turned into UTF-8, which the registry reads).
 #define ADD_TO_REGISTRY(lines) "iconv -f UTF-16 -t UTF-8 registry.reg > r && printf '" lines "' >> r && mv r registry.reg"
 #define ACAD_2024_PROFILE "HKEY_CURRENT_USER\\\\Software\\\\Autodesk\\\\AutoCAD\\\\R24.3\\\\ACAD-7101:40C\\\\Profiles\\\\<<Profil sans nom>>"
@@ -112,8 +113,11 @@ const Scenario scenarios[] = {
                      "\"Location\"=\"C:\\\\\\\\Program Files\\\\\\\\Autodesk\\\\\\\\AutoCAD LT 2026\"\\r\\n"),
      "veltractl status --host LT\nveltractl deploy --host LT --no-launch\nveltractl status --host LT --json\n"
      "veltractl remove --preview\n"},
-    {"undo_takes_back_a_text_retyped_without_its_end", "",
-     "veltractl deploy --host 4 --no-launch\nveltractl deploy --host 2 --no-launch\ncd machine && "
+    {"undo_refuses_a_damaged_journal_and_takes_back_a_text_retyped_without_its_end", "",
+     "veltractl deploy --host 4 --no-launch\nveltractl deploy --host 2 --no-launch\n"
+     "cp " JOURNAL_OF("000002") "changes.txt kept && sed -i 's/\\t1:/\\t:/' " JOURNAL_OF("000002") "changes.txt\n"
+     "veltractl undo\nveltractl undo --preview --json\n"
+     "mv kept " JOURNAL_OF("000002") "changes.txt && cd machine && "
      ADD_TO_REGISTRY("[" ACAD_2024_PROFILE "\\\\Dialogs\\\\Appload\\\\Startup]\\r\\n\"NumStartup\"=hex(1):31,00\\r\\n") "\n"
      "veltractl undo --all\n"},
     {"journal_that_cannot_be_written_stops_every_change",
