@@ -48,7 +48,7 @@ protected:
     CharOutput *previousDiagnostics = nullptr;
 };
 
-TEST_F(RegistryKeyTest, CachesRefreshOnlyWhenAskedAndSubkeysComeLastFirst) {
+TEST_F(RegistryKeyTest, CachesRefreshOnlyWhenAskedSubkeysComeLastFirstAndCountsAreAnswered) {
     RegistryKey key;
     openForWriting(key, "Cache");
     EXPECT_TRUE(key.writeValue("A", "1", false));
@@ -69,7 +69,13 @@ TEST_F(RegistryKeyTest, CachesRefreshOnlyWhenAskedAndSubkeysComeLastFirst) {
     ASSERT_EQ(ListCount(names), 3);
     EXPECT_STREQ(static_cast<char *>(names->item), "Sub3");
     EXPECT_STREQ(static_cast<char *>(ListCellAt(names, 2)->item), "Sub1");
+    ASSERT_TRUE(key.queryInfo());
+    EXPECT_EQ(key.SubkeyCount(), 3u);
+    EXPECT_EQ(key.ValueCount(), 3u);
     EXPECT_TRUE(key.flush());
+    key.close();
+    EXPECT_FALSE(key.queryInfo()); // closed: no answer, and the counts are zeroed
+    EXPECT_EQ(key.SubkeyCount() + key.ValueCount(), 0u);
     EXPECT_EQ(diagnostics.text(), "");
 }
 

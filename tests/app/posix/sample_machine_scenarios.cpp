@@ -65,7 +65,11 @@ const Scenario scenarios[] = {
      "", "", "host 1\nok\n"},
     {"stored_settings_without_settings_file", "",
      ADD_TO_REGISTRY("[HKEY_CURRENT_USER\\\\Software\\\\Corvanth\\\\1.0\\\\Systeme]\\r\\n\"ArgsAPP\"=\"X = 1\"\\r\\n"
-                     "\"ArgsCAD\"=\"/y\"\\r\\n\"Vers64\"=\"0\"\\r\\n\"Flags\"=hex(4): 0F ,00,00,00\\r\\n"
+                     "\"ArgsCAD\"=\"/y\"\\r\\n\"Vers64\"=\"0\"\\r\\n"
+                     // the host's key names it before its executable does
+                     "\"ChoixCADReg\"=\"SOFTWARE/Autodesk/AutoCAD/R24.3/ACAD-7101:40C\"\\r\\n"
+                     "\"ChoixCAD\"=\"C:\\\\\\\\Program Files\\\\\\\\ZWSOFT\\\\\\\\ZWCAD 2024\\\\\\\\zwcad.exe\"\\r\\n"
+                     "\"Flags\"=hex(4): 0F ,00,00,00\\r\\n"
                      "\"Bytes\"=hex:01,02,\\\\\\r\\n\\r\\n; a comment\\r\\n  03\\r\\n[-HKEY_CURRENT_USER]\\r\\n"),
      "", "", "host 2\nok\n"},
     {"catalogue_file_row_replaces_a_built_in_one", "",

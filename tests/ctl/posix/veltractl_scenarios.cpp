@@ -60,11 +60,12 @@ const Scenario scenarios[] = {
      "veltractl undo\n"
      "head -1 " JOURNAL "changes.txt\n"
      "veltractl undo --json\n"},
-    {"hosts_and_languages_as_text_and_json_and_nothing_to_remove", "",
+    {"hosts_and_languages_as_text_and_json_and_nothing_to_remove",
+     "printf 'ESP = \"Espa\\361ol \\200\"\\r\\n' >> 'drive_c/Program Files/Veltra/system/langues.ini'",
      "veltractl hosts\nveltractl hosts --json\nveltractl languages\nveltractl languages --json\n"
      "veltractl remove --all-hosts --json\n"
      "cd machine && " ADD_TO_REGISTRY("[-HKEY_CURRENT_USER\\\\Software\\\\Autodesk\\\\AutoCAD\\\\R24.3\\\\ACAD-7101:40C\\\\Profiles]\\r\\n") "\n"
-     "veltractl remove --host 4\n"},
+     "veltractl remove --host 4\nveltractl deploy --host 4 --no-launch --preview\nveltractl deploy --host 4 --no-launch\n"},
     {"bad_command_lines_change_nothing", "",
      "veltractl frobnicate\nveltractl deploy --host 1 --colour blue\nveltractl status --all-users\n"
      "veltractl deploy --host\nveltractl deploy --language FRA\nveltractl deploy --host 1 --bits 16\n"
@@ -120,6 +121,11 @@ const Scenario scenarios[] = {
      "mv kept " JOURNAL_OF("000002") "changes.txt && cd machine && "
      ADD_TO_REGISTRY("[" ACAD_2024_PROFILE "\\\\Dialogs\\\\Appload\\\\Startup]\\r\\n\"NumStartup\"=hex(1):31,00\\r\\n") "\n"
      "veltractl undo --all\n"},
+    {"acad_appload_copied_from_the_base_product_only_with_administrator_rights",
+     ADD_TO_REGISTRY("[HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Autodesk\\\\AutoCAD\\\\R24.3\\\\ACAD-7101]\\r\\n\"BaseProduct\"=\"ACAD-7111\"\\r\\n"
+                     "[HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Autodesk\\\\AutoCAD\\\\R24.3\\\\ACAD-7111\\\\Applications\\\\AcadAppload]\\r\\n"
+                     "\"DESCRIPTION\"=\"Appload du produit de base\"\\r\\n\"LOADER\"=hex(2):25,00,41,00,00,00\\r\\n"),
+     "veltractl deploy --host 4 --no-launch\nveltractl undo\nVELTRA_ADMIN=0 veltractl deploy --host 4 --no-launch\n"},
     {"journal_that_cannot_be_written_stops_every_change",
      "mkdir -p drive_c/Users/Utilisateur/AppData/Local/Veltra && : > drive_c/Users/Utilisateur/AppData/Local/Veltra/journal",
      "veltractl deploy --host 4 --no-launch\nveltractl undo\n"},
