@@ -46,4 +46,26 @@ TEST_F(AnchorLayoutTest, LeftAndTopAnchorsAndDefaultMargins) {
     EXPECT_EQ(button.moves, buttonMoves) << "SetUp forgets the controls added before";
 }
 
+TEST_F(AnchorLayoutTest, NeverBelowTheFirstSizeAndRescaledForAnotherDpi) {
+    ASSERT_EQ(layout.Apply(), 1); // 400 x 300 becomes the minimum; anchor lines x = y = 495
+    EXPECT_EQ(list.GetBox(false), (os::Box{110, 210, 495, 470}));
+    EXPECT_EQ(button.GetBox(false), (os::Box{415, 475, 495, 495}));
+
+    dialog.MoveToBox({100, 200, 400, 600}, false); // narrower than the minimum: laid out as 400 wide
+    ASSERT_EQ(layout.Apply(), 1);
+    EXPECT_EQ(list.GetBox(false), (os::Box{110, 210, 495, 570}));
+    dialog.MoveToBox({100, 200, 300, 300}, false); // narrower and lower: nothing moves
+    EXPECT_EQ(layout.Apply(), 0);
+    EXPECT_EQ(list.GetBox(false), (os::Box{110, 210, 495, 570}));
+
+    layout.Rescale(1, 0); // no such scale: nothing changes
+    layout.Rescale(192, 96); // margins 0, 0, 10, 10, the list's offset -50, the minimum 800 x 600
+    dialog.MoveToBox({100, 200, 700, 1000}, false); // 600 x 800: laid out as 800 wide
+    ASSERT_EQ(layout.Apply(), 1);
+    EXPECT_EQ(list.GetBox(false), (os::Box{110, 210, 890, 940}));
+    dialog.MoveToBox({100, 200, 1100, 700}, false); // 1000 x 500: laid out as 600 high
+    ASSERT_EQ(layout.Apply(), 1);
+    EXPECT_EQ(list.GetBox(false), (os::Box{110, 210, 1090, 740}));
+}
+
 } // namespace
