@@ -121,12 +121,12 @@ bool Key::removeValue(const std::u16string &name) {
     return true;
 }
 
-Key *Key::find(const Path &path) {
+Key *Key::find(const Path &path, std::size_t from) {
     Key *key = this;
-    for (const std::u16string &part : path) {
-        if (part.empty())
+    for (std::size_t index = from; index < path.size(); ++index) {
+        if (path[index].empty())
             continue;
-        key = key->findSubkey(part);
+        key = key->findSubkey(path[index]);
         if (key == nullptr)
             return nullptr;
     }

@@ -59,8 +59,9 @@ public:
     void setValue(Value value); // replaces a value of the same name in place, else appends
     bool removeValue(const std::u16string &name);
 
-    // The key at `path` below this one (empty components skipped), or null.
-    Key *find(const Path &path);
+    // The key at `path` below this one (empty components skipped), or null; with `from`, the
+    // components before that index are left out (this key is already the key they name).
+    Key *find(const Path &path, std::size_t from = 0);
     Key &make(const Path &path);
     bool remove(const Path &path); // the key with everything below it
 

@@ -32,9 +32,9 @@ Bytes dataFromStored(std::uint32_t type, const Bytes &stored, bool &exact) {
     exact = true;
     if (!isTextType(type))
         return stored;
-    std::u16string wide;
-    for (std::size_t i = 0; i + 1 < stored.size(); i += 2)
-        wide += char16_t(stored[i] | (stored[i + 1] << 8));
+    std::u16string wide(stored.size() / 2, u'\0');
+    for (std::size_t i = 0; i < wide.size(); ++i)
+        wide[i] = char16_t(stored[2 * i] | (stored[2 * i + 1] << 8));
     std::string narrow;
     exact = systemFromU16(wide, narrow);
     if (stored.size() % 2 != 0)

@@ -45,10 +45,11 @@ TEST_F(RegistrySeam, KeysAreFoundWithoutRegardToCaseAndEnumerateSorted) {
     EXPECT_EQ(os::regCreateKeyEx(tree, "Beta", os::keyReadWrite, &existing, &created), os::errorSuccess);
     EXPECT_FALSE(created);
     os::regCloseKey(existing);
-    os::regCloseKey(tree);
 
     EXPECT_EQ(os::regDeleteTree(os::hkeyCurrentUser, base.c_str(), 0), os::errorSuccess);
     EXPECT_EQ(openKey(os::hkeyCurrentUser, base + "\\Alpha"), nullptr);
+    EXPECT_NE(os::regQueryInfoKey(tree, nullptr, nullptr, nullptr, nullptr, nullptr), os::errorSuccess); // key gone
+    os::regCloseKey(tree);
     EXPECT_EQ(os::regDeleteTree(os::hkeyCurrentUser, base.c_str(), 0), os::errorFileNotFound);
 }
 

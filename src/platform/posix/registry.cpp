@@ -7,6 +7,7 @@
 #include "platform/posix/sandbox_registry.h"
 #include "platform/registry_data.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
@@ -18,6 +19,10 @@ struct os::RegistryKeyObject {
     std::uint32_t view;   // keyWow64_32Key or keyWow64_64Key
     bool written = false; // saved when flushed or closed
     bool canWrite = true; // opened with the right to set values
+    // The tree key of path (null: none), as found in the tree's generation nodeGeneration (0: not
+    // looked for yet); looked for again once the tree is of another generation.
+    mutable regtree::Key *node = nullptr;
+    mutable std::uint64_t nodeGeneration = 0;
 };
 
 namespace os {
@@ -75,20 +80,21 @@ bool mayWrite(const regtree::Path &path) {
 // parent\subKey, components split at '\' (empty ones skipped), seen from the view the access asks
 // for or else the parent's.
 RegistryKeyObject childOf(const RegistryKeyObject &parent, const char *subKey, std::uint32_t access) {
-    RegistryKeyObject child{parent.path, access & viewBits ? access & viewBits : parent.view, false,
-                            (access & writeBits) != 0};
+    RegistryKeyObject child{{}, access & viewBits ? access & viewBits : parent.view, false, (access & writeBits) != 0};
     std::u16string rest = u16FromSystem(subKey == nullptr ? "" : subKey);
+    regtree::Path &path = child.path;
+    // Room for every component and a Wow6432Node from the start: no component is moved.
+    path.reserve(parent.path.size() + static_cast<std::size_t>(std::count(rest.begin(), rest.end(), u'\\')) + 2);
+    path.assign(parent.path.begin(), parent.path.end());
     for (std::size_t start = 0; start <= rest.size();) {
         std::size_t end = std::min(rest.find(u'\\', start), rest.size());
         if (end > start)
-            child.path.push_back(rest.substr(start, end - start));
+            path.emplace_back(rest, start, end - start);
         start = end + 1;
     }
-    regtree::Path &path = child.path;
-    bool redirected = windowsBits() == 64 && child.view == keyWow64_32Key &&
-                      path[0] == u"HKEY_LOCAL_MACHINE" && path.size() >= 2 &&
+    bool redirected = child.view == keyWow64_32Key && path[0] == u"HKEY_LOCAL_MACHINE" && path.size() >= 2 &&
                       regtree::sameName(path[1], u"SOFTWARE") &&
-                      !(path.size() >= 3 && regtree::sameName(path[2], u"Wow6432Node"));
+                      !(path.size() >= 3 && regtree::sameName(path[2], u"Wow6432Node")) && windowsBits() == 64;
     if (redirected)
         path.insert(path.begin() + 2, u"Wow6432Node");
     return child;
@@ -105,8 +111,24 @@ bool namesFit(const regtree::Path &path) {
 // The tree key of a handle: a hive always exists, even before it holds anything.
 const regtree::Key *keyOf(const RegistryKeyObject &handle) {
     static const regtree::Key emptyHive;
-    const regtree::Key *key = SandboxRegistry::instance().tree().find(handle.path);
-    return key == nullptr && handle.path.size() == 1 ? &emptyHive : key;
+    SandboxRegistry &registry = SandboxRegistry::instance();
+    if (handle.nodeGeneration != registry.generation()) {
+        handle.node = registry.tree().find(handle.path);
+        handle.nodeGeneration = registry.generation();
+    }
+    return handle.node == nullptr && handle.path.size() == 1 ? &emptyHive : handle.node;
+}
+
+// Looks for the key of child from its parent's key, so that only the components it adds are
+// compared: when the parent's path starts the child's (the 32-bit view may have put Wow6432Node
+// inside it) and the parent's key exists.
+void findBelowParent(const RegistryKeyObject &parent, RegistryKeyObject &child) {
+    keyOf(parent);
+    if (parent.node == nullptr || child.path.size() < parent.path.size() ||
+        !std::equal(parent.path.begin(), parent.path.end(), child.path.begin()))
+        return;
+    child.node = parent.node->find(child.path, parent.path.size());
+    child.nodeGeneration = parent.nodeGeneration;
 }
 
 HKey newHandle(RegistryKeyObject object) {
@@ -147,6 +169,7 @@ unsigned long regOpenKeyEx(HKey parent, const char *subKey, std::uint32_t access
     RegistryKeyObject child = childOf(*parentObject, subKey, access);
     if (!namesFit(child.path))
         return errorInvalidParameter;
+    findBelowParent(*parentObject, child);
     if (keyOf(child) == nullptr)
         return errorFileNotFound;
     if ((access & writeBits) != 0 && !mayWrite(child.path))

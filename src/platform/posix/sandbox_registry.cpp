@@ -219,6 +219,7 @@ void SandboxRegistry::reload() {
     for (const Change &change : pending_)
         apply(change, fresh);
     tree_ = std::move(fresh);
+    ++generation_;
     forget(lastWritten_);
 }
 
@@ -265,6 +266,7 @@ void SandboxRegistry::apply(const Change &change, regtree::Key &tree) {
 void SandboxRegistry::record(Change change) {
     std::lock_guard<std::recursive_mutex> hold(mutex_);
     apply(change, tree_);
+    ++generation_; // a change may have created or removed keys
     pending_.push_back(std::move(change));
 }
 
@@ -356,6 +358,7 @@ bool SandboxRegistry::writeOwnChanges(bool adoptLatest) {
             return false;
         if (adoptLatest) {
             tree_ = std::move(latest);
+            ++generation_;
             std::swap(lastWritten_, written);
         }
         forget(written);

@@ -5,6 +5,7 @@
 #include "platform/reg_tree.h"
 
 #include <chrono>
+#include <cstdint>
 #include <map>
 #include <mutex>
 #include <string>
@@ -21,6 +22,9 @@ public:
     void refresh();
 
     regtree::Key &tree() { return tree_; }
+    // Changes with each change of the tree (a reload, a change recorded): a key found in the tree,
+    // or found missing, stays so as long as this stays the same.
+    std::uint64_t generation() const { return generation_; }
 
     // Changes: applied at once, and replayed on the file's latest content when saved.
     void createKey(const regtree::Path &path);
@@ -88,4 +92,5 @@ private:
     FileStamp stamp_;
     std::chrono::steady_clock::time_point lastLook_; // when the file's status was last read
     bool treeIsFile_ = false; // tree_ is the file at stamp_, read whole, plus pending_
+    std::uint64_t generation_ = 1;
 };
