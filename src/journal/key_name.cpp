@@ -3,6 +3,8 @@
 
 #include "platform/ascii_case.h"
 
+#include <cstring>
+
 namespace journal {
 
 namespace {
@@ -21,6 +23,7 @@ const Hive hives[] = {{os::hkeyClassesRoot, "HKEY_CLASSES_ROOT"},
 // The path with '\' separators and no empty component.
 std::string tidy(const char *path) {
     std::string out;
+    out.reserve(path == nullptr ? 0 : std::strlen(path));
     for (const char *c = path == nullptr ? "" : path; *c != '\0'; ++c) {
         bool separator = *c == '\\' || *c == '/';
         if (separator && (out.empty() || out.back() == '\\'))
@@ -59,7 +62,12 @@ std::string fullKeyName(os::HKey root, const char *path, std::uint32_t access) {
         if (!sameRegistryName(second, "Wow6432Node"))
             rest = first + "\\Wow6432Node" + (after.empty() ? "" : "\\" + after);
     }
-    return rest.empty() ? hiveName : std::string(hiveName) + "\\" + rest;
+    std::string full;
+    full.reserve(std::strlen(hiveName) + 1 + rest.size()); // one allocation
+    full.append(hiveName);
+    if (!rest.empty())
+        full.append(1, '\\').append(rest);
+    return full;
 }
 
 bool splitKeyName(const std::string &fullName, os::HKey &root, std::string &path) {

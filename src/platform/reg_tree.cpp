@@ -11,27 +11,28 @@ char16_t foldAscii(char16_t c) {
     return c >= u'a' && c <= u'z' ? char16_t(c - u'a' + u'A') : c;
 }
 
-} // namespace
-
-bool sameName(const std::u16string &a, const std::u16string &b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i] != b[i] && foldAscii(a[i]) != foldAscii(b[i]))
-            return false;
-    return true;
-}
-
-bool NameLess::operator()(const std::u16string &a, const std::u16string &b) const {
+// Negative, zero or positive as a sorts before b, with it or after it, without regard to ASCII
+// letter case.
+int compareNames(const std::u16string &a, const std::u16string &b) {
     std::size_t common = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < common; ++i) {
         if (a[i] == b[i])
             continue;
         char16_t x = foldAscii(a[i]), y = foldAscii(b[i]);
         if (x != y)
-            return x < y;
+            return x < y ? -1 : 1;
     }
-    return a.size() < b.size();
+    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+}
+
+} // namespace
+
+bool sameName(const std::u16string &a, const std::u16string &b) {
+    return a.size() == b.size() && compareNames(a, b) == 0;
+}
+
+bool NameLess::operator()(const std::u16string &a, const std::u16string &b) const {
+    return compareNames(a, b) < 0;
 }
 
 Key::~Key() {
@@ -46,31 +47,39 @@ Key::~Key() {
     }
 }
 
-std::vector<std::unique_ptr<Key>>::const_iterator Key::subkeySlot(const std::u16string &name) const {
-    return std::lower_bound(subkeys_.begin(), subkeys_.end(), name,
-                            [](const std::unique_ptr<Key> &key, const std::u16string &wanted) {
-                                return NameLess()(key->name(), wanted);
-                            });
+std::vector<std::unique_ptr<Key>>::const_iterator Key::subkeySlot(const std::u16string &name, bool &found) const {
+    std::size_t low = 0, high = subkeys_.size();
+    found = false;
+    while (low < high && !found) { // a binary search that stops at the name
+        std::size_t middle = low + (high - low) / 2;
+        int order = compareNames(subkeys_[middle]->name(), name);
+        found = order == 0;
+        if (order < 0)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return subkeys_.begin() + static_cast<std::ptrdiff_t>(found ? high : low);
 }
 
 Key *Key::findSubkey(const std::u16string &name) const {
-    auto slot = subkeySlot(name);
-    return slot != subkeys_.end() && sameName((*slot)->name(), name) ? slot->get() : nullptr;
+    bool found = false;
+    auto slot = subkeySlot(name, found);
+    return found ? slot->get() : nullptr;
 }
 
 Key &Key::makeSubkey(const std::u16string &name) {
-    auto slot = subkeySlot(name);
-    if (slot != subkeys_.end() && sameName((*slot)->name(), name))
-        return **slot;
-    return **subkeys_.insert(slot, std::make_unique<Key>(name));
+    bool found = false;
+    auto slot = subkeySlot(name, found);
+    return found ? **slot : **subkeys_.insert(slot, std::make_unique<Key>(name));
 }
 
 bool Key::removeSubkey(const std::u16string &name) {
-    auto slot = subkeySlot(name);
-    if (slot == subkeys_.end() || !sameName((*slot)->name(), name))
-        return false;
-    subkeys_.erase(slot);
-    return true;
+    bool found = false;
+    auto slot = subkeySlot(name, found);
+    if (found)
+        subkeys_.erase(slot);
+    return found;
 }
 
 // A key with a few values is searched directly: an index would cost more than it saves.

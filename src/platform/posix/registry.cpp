@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
-#include <set>
+#include <unordered_set>
 #include <vector>
 
 struct os::RegistryKeyObject {
@@ -32,8 +32,8 @@ namespace {
 constexpr std::uint32_t viewBits = keyWow64_32Key | keyWow64_64Key;
 constexpr std::uint32_t writeBits = 0x0006; // set value, create subkey
 
-std::set<HKey> &liveHandles() {
-    static auto *handles = new std::set<HKey>; // outlives the static objects that close keys at exit
+std::unordered_set<HKey> &liveHandles() {
+    static auto *handles = new std::unordered_set<HKey>; // outlives the static objects that close keys at exit
     return *handles;
 }
 

@@ -225,8 +225,8 @@ void SandboxRegistry::reload() {
 
 void SandboxRegistry::refresh() {
     std::lock_guard<std::recursive_mutex> hold(mutex_);
-    std::string root = sandboxRoot();
-    if (root != root_) {
+    if (sandboxRoot() != root_) {
+        std::string root = sandboxRoot(); // a copy: a later call changes the text sandboxRoot answers
         if (!root_.empty() && access(root_.c_str(), F_OK) == 0 && !save()) // a removed machine keeps nothing
             leftUnsaved_[root_] = std::move(pending_);
         pending_.clear();

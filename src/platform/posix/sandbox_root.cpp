@@ -2,6 +2,7 @@
 #include "platform/posix/sandbox_root.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace {
@@ -22,10 +23,17 @@ std::string withoutTrailingSlashes(std::string path) {
 
 } // namespace
 
-std::string sandboxRoot() {
-    const char* root = std::getenv("VELTRA_ROOT");
-    if (isSet(root))
-        return withoutTrailingSlashes(root);
+const std::string &sandboxRoot() {
+    static std::string root;
+    const char* named = std::getenv("VELTRA_ROOT");
+    if (isSet(named)) {
+        std::size_t length = std::strlen(named);
+        while (length > 1 && named[length - 1] == '/')
+            --length;
+        if (root.compare(0, std::string::npos, named, length) != 0) // the same folder as last time: no copy
+            root.assign(named, length);
+        return root;
+    }
 
     std::string data;
     const char* xdg = std::getenv("XDG_DATA_HOME");
@@ -34,7 +42,7 @@ std::string sandboxRoot() {
         data = xdg;
     else
         data = std::string(isSet(home) ? home : "/tmp") + "/.local/share";
-    std::string machine = withoutTrailingSlashes(data) + "/veltra/machine";
-    makeFolderChain(machine);
-    return machine;
+    root = withoutTrailingSlashes(data) + "/veltra/machine";
+    makeFolderChain(root);
+    return root;
 }
