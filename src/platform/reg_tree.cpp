@@ -47,7 +47,8 @@ Key::~Key() {
     }
 }
 
-std::vector<std::unique_ptr<Key>>::const_iterator Key::subkeySlot(const std::u16string &name, bool &found) const {
+std::vector<std::unique_ptr<Key>>::const_iterator Key::subkeySlot(const std::u16string &name,
+                                                                  bool &found) const {
     std::size_t low = 0, high = subkeys_.size();
     found = false;
     while (low < high && !found) { // a binary search that stops at the name

@@ -74,7 +74,8 @@ private:
     // The position of the value of that name, or values_.size() when there is none.
     std::size_t valuePosition(const std::u16string &name) const;
     // The position where a subkey of that name is (found) or would be inserted.
-    std::vector<std::unique_ptr<Key>>::const_iterator subkeySlot(const std::u16string &name, bool &found) const;
+    std::vector<std::unique_ptr<Key>>::const_iterator subkeySlot(const std::u16string &name,
+                                                                 bool &found) const;
 
     std::u16string name_;
     std::vector<Value> values_;

@@ -33,7 +33,8 @@ constexpr std::uint32_t viewBits = keyWow64_32Key | keyWow64_64Key;
 constexpr std::uint32_t writeBits = 0x0006; // set value, create subkey
 
 std::unordered_set<HKey> &liveHandles() {
-    static auto *handles = new std::unordered_set<HKey>; // outlives the static objects that close keys at exit
+    // Outlives the static objects that close keys at exit.
+    static auto *handles = new std::unordered_set<HKey>;
     return *handles;
 }
 
@@ -80,11 +81,13 @@ bool mayWrite(const regtree::Path &path) {
 // parent\subKey, components split at '\' (empty ones skipped), seen from the view the access asks
 // for or else the parent's.
 RegistryKeyObject childOf(const RegistryKeyObject &parent, const char *subKey, std::uint32_t access) {
-    RegistryKeyObject child{{}, access & viewBits ? access & viewBits : parent.view, false, (access & writeBits) != 0};
+    std::uint32_t view = access & viewBits ? access & viewBits : parent.view;
+    RegistryKeyObject child{{}, view, false, (access & writeBits) != 0};
     std::u16string rest = u16FromSystem(subKey == nullptr ? "" : subKey);
     regtree::Path &path = child.path;
     // Room for every component and a Wow6432Node from the start: no component is moved.
-    path.reserve(parent.path.size() + static_cast<std::size_t>(std::count(rest.begin(), rest.end(), u'\\')) + 2);
+    auto separators = static_cast<std::size_t>(std::count(rest.begin(), rest.end(), u'\\'));
+    path.reserve(parent.path.size() + separators + 2);
     path.assign(parent.path.begin(), parent.path.end());
     for (std::size_t start = 0; start <= rest.size();) {
         std::size_t end = std::min(rest.find(u'\\', start), rest.size());
@@ -94,7 +97,8 @@ RegistryKeyObject childOf(const RegistryKeyObject &parent, const char *subKey, s
     }
     bool redirected = child.view == keyWow64_32Key && path[0] == u"HKEY_LOCAL_MACHINE" && path.size() >= 2 &&
                       regtree::sameName(path[1], u"SOFTWARE") &&
-                      !(path.size() >= 3 && regtree::sameName(path[2], u"Wow6432Node")) && windowsBits() == 64;
+                      !(path.size() >= 3 && regtree::sameName(path[2], u"Wow6432Node")) &&
+                      windowsBits() == 64;
     if (redirected)
         path.insert(path.begin() + 2, u"Wow6432Node");
     return child;
