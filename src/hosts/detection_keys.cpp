@@ -71,8 +71,8 @@ void DetectionKeys::list(Entry &key) {
         return;
     key.namesRead = true;
     NodeList names = readReported(key.namesReport, [&] { return key.key.subkeyNames(false, false); });
-    for (NodeCell *cell = names; cell; cell = cell->next)
-        key.names.insert(static_cast<const char *>(cell->item));
+    for (NodeCell *cell = names; cell; cell = cell->next) // last first: each name goes in front
+        key.names.insert(key.names.begin(), static_cast<const char *>(cell->item));
 }
 
 NodeList DetectionKeys::values(const std::string &path) {
