@@ -105,25 +105,29 @@ protected:
         return "exit code " + std::to_string(run.code) + "\n" + run.out + "diagnostics\n" + run.err;
     }
 
+    // The launcher a run's OK starts is not waited for: its record is awaited (30 s at most).
+    void awaitLauncher(const std::string &result) {
+        for (int wait = 0; wait < 600 && result.rfind("exit code 0", 0) == 0 && !fs::exists(record); ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+
     // Runs the scenario; gives what the checked run gave and what it changed on the machine.
     std::string run(const Scenario &scenario) {
         if (*scenario.prepare != '\0') {
             EXPECT_EQ(std::system(("cd '" + root + "' && " + scenario.prepare).c_str()), 0);
         }
         if (*scenario.earlierRun != '\0')
-            runProgram(scenario, "", scenario.earlierRun);
-        const std::string record = root + "/drive_c/Program Files/Veltra/lanceurcad.txt";
-        fs::remove(record);
+            awaitLauncher(runProgram(scenario, "", scenario.earlierRun));
+        fs::remove(record); // the checked run's launcher records afresh
         const MachineSnapshot before = snapshotOf(root);
         std::string result = runProgram(scenario, scenario.commandLine, scenario.commands);
-        // The launcher is started without waiting for it: give it some time to record (30 s at most).
-        for (int wait = 0; wait < 600 && result.rfind("exit code 0", 0) == 0 && !fs::exists(record); ++wait)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        awaitLauncher(result);
         return result + changesBetween(before, snapshotOf(root));
     }
 
     SampleCopy machine{VELTRA_SAMPLES_DIR};
     const std::string root = machine.root();
+    const std::string record = root + "/drive_c/Program Files/Veltra/lanceurcad.txt";
 };
 
 TEST_P(SampleMachineScenario, LeavesWhatItsGoldenFileSays) {
