@@ -125,7 +125,9 @@ const Scenario scenarios[] = {
      ADD_TO_REGISTRY("[HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Autodesk\\\\AutoCAD\\\\R24.3\\\\ACAD-7101]\\r\\n\"BaseProduct\"=\"ACAD-7111\"\\r\\n"
                      "[HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Autodesk\\\\AutoCAD\\\\R24.3\\\\ACAD-7111\\\\Applications\\\\AcadAppload]\\r\\n"
                      "\"DESCRIPTION\"=\"Appload du produit de base\"\\r\\n\"LOADER\"=hex(2):25,00,41,00,00,00\\r\\n"),
-     "veltractl deploy --host 4 --no-launch\nveltractl undo\nVELTRA_ADMIN=0 veltractl deploy --host 4 --no-launch\n"},
+     "veltractl deploy --host 4 --no-launch\nveltractl undo\nVELTRA_ADMIN=0 veltractl deploy --host 4 --no-launch\n"
+     "cd machine && " ADD_TO_REGISTRY("[-HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Autodesk\\\\AutoCAD\\\\R24.3\\\\ACAD-7111]\\r\\n") "\n"
+     "veltractl remove --host 4\n"},
     {"journal_that_cannot_be_written_stops_every_change",
      "mkdir -p drive_c/Users/Utilisateur/AppData/Local/Veltra && : > drive_c/Users/Utilisateur/AppData/Local/Veltra/journal",
      "veltractl deploy --host 4 --no-launch\nveltractl undo\n"},

@@ -70,8 +70,17 @@ MachineSnapshot snapshotOf(const std::string &root) {
     for (std::string line; std::getline(lines, line);) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        if (!line.empty() && line.front() == '[')
+        if (line.compare(0, 2, "[-") == 0 && line.find('\\') != std::string::npos) {
+            // A key deleted with its subkeys, as the registry reads the line (a root is never deleted).
+            const std::string deleted = "[" + line.substr(2, line.size() - 3);
+            for (auto entry = values.begin(); entry != values.end();) {
+                const bool gone = entry->first == deleted + "]" || entry->first.rfind(deleted + "\\", 0) == 0;
+                entry = gone ? values.erase(entry) : std::next(entry);
+            }
+            key.clear();
+        } else if (!line.empty() && line.front() == '[') {
             key = line;
+        }
         else if (line.compare(0, 2, "  ") == 0 && !values[key].empty())
             values[key].back() += line + "\n";
         else if (!line.empty())
