@@ -94,8 +94,9 @@ const char *configFolder(const char *programFolder, TextString &out) {
 
     // "STDDEFAUT" stands for the default folder line, whose own words are then replaced too.
     folderLine.ReplaceAll("STDDEFAUT", defaultFolderSpecification);
+    // A variable the line does not name cannot change it: only the named folders are looked up.
     ParamNode variables(nullptr, nullptr);
-    FillFolderVariables(variables, true, true);
+    FillFolderVariables(variables, true, true, folderLine.CStr());
     substituteVariables(folderLine, variables);
 
     if (IsBlank(folderLine.CStr())) {

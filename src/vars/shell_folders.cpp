@@ -12,6 +12,7 @@
 #include "registry/registry_key.h"
 
 #include <cstdint>
+#include <cstring>
 
 const ShellFolderRow userShellFolders[] = {
     {"Desktop", "Desktop", 0x00, 1},
@@ -123,6 +124,12 @@ void setVariable(ParamNode &vars, const char *name, const char *value) {
         vars.FindChild(name, true)->SetValue(value, 0);
 }
 
+// Whether the folder of variable name is to be looked up: always without a text, else when the
+// text holds the name.
+bool wanted(const char *name, const char *namedIn) {
+    return namedIn == nullptr || std::strstr(namedIn, name) != nullptr;
+}
+
 } // namespace
 
 const char *GetShellFolder(TextString *out, int32_t id, bool common) {
@@ -133,13 +140,17 @@ const char *GetShellFolder(TextString *out, int32_t id, bool common) {
     return path ? out->CStr() : nullptr;
 }
 
-void FillFolderVariables(ParamNode &vars, bool clear, bool withProduct) {
+void FillFolderVariables(ParamNode &vars, bool clear, bool withProduct, const char *namedIn) {
     if (clear)
         vars.DeleteChildren();
-    for (const ShellFolderRow *row = userShellFolders; row->registryValue != nullptr; ++row)
-        setVariable(vars, row->variable, folderOf(*row, os::hkeyCurrentUser));
-    for (const ShellFolderRow *row = commonShellFolders; row->registryValue != nullptr; ++row)
-        setVariable(vars, row->variable, folderWithId(row->id, true));
+    for (const ShellFolderRow *row = userShellFolders; row->registryValue != nullptr; ++row) {
+        if (wanted(row->variable, namedIn))
+            setVariable(vars, row->variable, folderOf(*row, os::hkeyCurrentUser));
+    }
+    for (const ShellFolderRow *row = commonShellFolders; row->registryValue != nullptr; ++row) {
+        if (wanted(row->variable, namedIn))
+            setVariable(vars, row->variable, folderWithId(row->id, true));
+    }
     if (withProduct) {
         setVariable(vars, "STDINSTAL", programFolder());
         setVariable(vars, "EDITEUR_SOCIETE", productPublisher());

@@ -29,8 +29,9 @@ const char *GetShellFolder(TextString *out, int32_t id, bool common);
 // Sets one child of vars per folder that is found (name = variable, value = path): the per-user
 // folders, then the all-users ones; with withProduct also "STDINSTAL" (the program folder),
 // "EDITEUR_SOCIETE" (the publisher) and "NOM_PRODUIT" (the product). New children go in front,
-// existing ones are updated in place; with clear, vars loses its children first.
-void FillFolderVariables(ParamNode &vars, bool clear, bool withProduct);
+// existing ones are updated in place; with clear, vars loses its children first. With namedIn,
+// only the folders whose variable occurs in that text are looked up (each costs a system call).
+void FillFolderVariables(ParamNode &vars, bool clear, bool withProduct, const char *namedIn = nullptr);
 
 // The product's name, "Veltra": one writable process-wide text, the value of "NOM_PRODUIT".
 TextString &productName();

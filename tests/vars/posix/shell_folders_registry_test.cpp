@@ -59,6 +59,10 @@ TEST_F(ShellFoldersFromRegistry, TheUserFolderStandsInForAMissingCommonFolder) {
     EXPECT_STREQ(vars.GetText("StartMenu", nullptr), "C:\\Users\\Test\\Menu");
     EXPECT_STREQ(vars.GetText("CommonDesktop", nullptr), "C:\\Users\\Public\\Desktop");
     EXPECT_STREQ(vars.GetText("Desktop", nullptr), "C:\\Users\\Test\\Desktop");
+
+    FillFolderVariables(vars, true, false, "CommonDesktop\\Veltra"); // holds "Desktop" too, not "StartMenu"
+    EXPECT_EQ(vars.ChildCount(), 2);
+    EXPECT_EQ(vars.FindChild("StartMenu", false), nullptr);
 }
 
 } // namespace
