@@ -84,11 +84,18 @@ private:
     SIZE minimumSize;
 };
 
-// One running dialog: its handler and, from WM_INITDIALOG on, its window.
+// Posted once the dialog is shown: its controls get their accessible names then. A screen reader
+// reads them when it asks, after the show, so the show need not wait for COM and the service.
+constexpr UINT nameControlsMessage = WM_APP;
+
+// One running dialog: its handler and, from WM_INITDIALOG on, its window; whether its controls
+// are named, and COM's answer to the initialisation that naming them took.
 struct Session {
     int templateId;
     DialogHandler &handler;
     std::unique_ptr<Win32Dialog> dialog;
+    bool named = false;
+    HRESULT com = E_FAIL;
 };
 
 // The event a control's notification code means here; false for the others.
@@ -130,13 +137,23 @@ INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         Session &session = *reinterpret_cast<Session *>(lParam);
         SetWindowLongPtrW(window, DWLP_USER, lParam);
         session.dialog = std::make_unique<Win32Dialog>(window);
-        nameControls(window, session.templateId);
         return session.handler.OnInitDialog(*session.dialog) ? TRUE : FALSE;
     }
     auto *session = reinterpret_cast<Session *>(GetWindowLongPtrW(window, DWLP_USER));
     if (session == nullptr || session->dialog == nullptr)
         return FALSE;
     switch (message) {
+    case WM_SHOWWINDOW:
+        if (wParam != FALSE && !session->named) {
+            session->named = true;
+            PostMessageW(window, nameControlsMessage, 0, 0);
+        }
+        return FALSE;
+    case nameControlsMessage:
+        // COM for the accessibility property service, which names the controls.
+        session->com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        nameControls(window, session->templateId);
+        return TRUE;
     case WM_COMMAND:
         command(*session, wParam, lParam);
         return TRUE;
@@ -172,12 +189,10 @@ INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 int runModalDialog(int templateId, DialogHandler &handler) {
     INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
-    // COM for the accessibility property service, which names the controls.
-    HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     Session session{templateId, handler, nullptr};
     INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), nullptr,
                                      dialogProcedure, reinterpret_cast<LPARAM>(&session));
-    if (SUCCEEDED(com))
+    if (SUCCEEDED(session.com))
         CoUninitialize();
     return static_cast<int>(result);
 }
