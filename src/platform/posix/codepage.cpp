@@ -143,11 +143,29 @@ void appendU16(std::u16string &out, char32_t code) {
 
 } // namespace
 
-unsigned systemCodePage() {
+namespace {
+
+unsigned codePageSetting() {
     const char *setting = std::getenv("VELTRA_CODEPAGE");
     char *end = nullptr;
     unsigned long number = setting != nullptr ? std::strtoul(setting, &end, 10) : 0;
     return number > 0 && number < 65536 && *end == '\0' ? static_cast<unsigned>(number) : defaultCodePage;
+}
+
+// Read once: every text converted asks for it, and the environment is searched linearly.
+unsigned &readCodePage() {
+    static unsigned codePage = codePageSetting();
+    return codePage;
+}
+
+} // namespace
+
+unsigned systemCodePage() {
+    return readCodePage();
+}
+
+void rereadCodePage() {
+    readCodePage() = codePageSetting();
 }
 
 std::u16string u16FromSystem(std::string_view text) {

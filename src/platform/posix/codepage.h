@@ -8,6 +8,10 @@
 
 namespace os {
 
+// VELTRA_CODEPAGE is read at the first conversion; a process that changes it afterwards calls
+// this for the new code page to take effect.
+void rereadCodePage();
+
 std::string utf8FromSystem(std::string_view text);
 std::string utf8FromU16(std::u16string_view text);
 

@@ -4,6 +4,7 @@
 #include "app/connexion_dialog.h"
 #include "install/diagnostic_capture.h"
 #include "install/install_settings.h"
+#include "platform/posix/codepage.h"
 #include "platform/posix/console_dialog.h"
 #include "support/posix/fresh_folder.h"
 
@@ -91,6 +92,7 @@ protected:
         setenv("VELTRA_ROOT", root.c_str(), 1);
         setenv("VELTRA_PROGRAM", "C:\\Program Files\\Veltra\\veltracfg.exe", 1);
         setenv("VELTRA_CODEPAGE", GetParam().codePage, 1);
+        os::rereadCodePage();
         for (TextString *text : {&ChoixCAD, &ChoixCADReg, &ChoixLG, &ArgsCAD, &ArgsAPP, &ExeAltern})
             text->Clear();
         Vers64 = -1;
@@ -99,6 +101,7 @@ protected:
         unsetenv("VELTRA_ROOT");
         unsetenv("VELTRA_PROGRAM");
         unsetenv("VELTRA_CODEPAGE");
+        os::rereadCodePage();
         fs::remove_all(folderToRemove);
     }
 
