@@ -14,10 +14,14 @@
 
 namespace journal {
 
+// The full name is built only when a change is journaled or previewed: most keys are only read.
 struct Key {
     os::HKey handle = nullptr; // the machine's key; null for a key only the preview created
-    std::string fullName;
+    os::HKey root = nullptr;
+    std::string path; // below root, as opened
+    std::uint32_t access = 0;
     bool writable = false;
+    std::string fullName() const { return fullKeyName(root, path.c_str(), access); }
 };
 
 namespace {
@@ -179,10 +183,10 @@ std::string lastRunFolder() {
 unsigned long openKey(os::HKey root, const char *path, std::uint32_t access, bool create, Key **key) {
     *key = nullptr;
     std::string subKey = path == nullptr ? "" : path;
-    std::string fullName = fullKeyName(root, subKey.c_str(), access);
     os::HKey handle = nullptr;
     unsigned long result = os::regOpenKeyEx(root, subKey.c_str(), access, &handle);
-    if (result == os::errorFileNotFound && (create || (previewing() && run().preview.keyCreated(fullName)))) {
+    if (result == os::errorFileNotFound &&
+        (create || (previewing() && run().preview.keyCreated(fullKeyName(root, subKey.c_str(), access))))) {
         std::string missing = highestMissingKey(root, subKey, access);
         if (missing.empty()) {
             result = os::errorSuccess; // a key the preview created
@@ -200,7 +204,7 @@ unsigned long openKey(os::HKey root, const char *path, std::uint32_t access, boo
                 if (result == os::errorFileNotFound && run().preview.keyCreated(fullKeyName(root, existing.c_str(), access)))
                     result = os::errorSuccess;
                 if (result == os::errorSuccess && record(change))
-                    run().preview.createKey(fullName);
+                    run().preview.createKey(fullKeyName(root, subKey.c_str(), access));
             } else if (!record(change)) {
                 result = os::errorAccessDenied;
             } else {
@@ -210,7 +214,7 @@ unsigned long openKey(os::HKey root, const char *path, std::uint32_t access, boo
     }
     if (result != os::errorSuccess)
         return result;
-    *key = new Key{handle, fullName, (access & writeBits) != 0};
+    *key = new Key{handle, root, std::move(subKey), access, (access & writeBits) != 0};
     return os::errorSuccess;
 }
 
@@ -228,8 +232,9 @@ unsigned long readValues(Key *key, std::vector<RegValue> &values, std::vector<st
     std::uint32_t nameSize = 0, dataSize = 0;
     if (key->handle != nullptr)
         result = os::regQueryInfoKey(key->handle, nullptr, nullptr, nullptr, &nameSize, &dataSize);
+    std::string name; // one buffer for every name
     for (std::uint32_t index = 0; key->handle != nullptr && result == os::errorSuccess; ++index) {
-        std::string name(nameSize + 1, '\0');
+        name.assign(nameSize + 1, '\0');
         RegValue value;
         value.data.assign(dataSize + 1, '\0');
         std::uint32_t nameLength = nameSize + 1, size = dataSize + 1;
@@ -239,17 +244,17 @@ unsigned long readValues(Key *key, std::vector<RegValue> &values, std::vector<st
             result = os::errorSuccess;
             break;
         }
-        value.name = name.substr(0, name.find('\0'));
+        value.name.assign(name, 0, name.find('\0'));
         value.data.resize(size);
         if (result == os::errorNoUnicodeTranslation) {
             lost.push_back(value.name);
             result = os::errorSuccess;
         } else if (result == os::errorSuccess) {
-            values.push_back(value);
+            values.push_back(std::move(value));
         }
     }
     if (previewing())
-        run().preview.mergeValues(key->fullName, values);
+        run().preview.mergeValues(key->fullName(), values);
     return result;
 }
 
@@ -261,8 +266,9 @@ unsigned long subkeyNames(Key *key, std::vector<std::string> &names, std::vector
     std::uint32_t nameSize = 0;
     if (key->handle != nullptr)
         result = os::regQueryInfoKey(key->handle, nullptr, &nameSize, nullptr, nullptr, nullptr);
+    std::string name; // one buffer for every name
     for (std::uint32_t index = 0; key->handle != nullptr && result == os::errorSuccess; ++index) {
-        std::string name(nameSize + 1, '\0');
+        name.assign(nameSize + 1, '\0');
         std::uint32_t length = nameSize + 1;
         result = os::regEnumKeyEx(key->handle, index, name.data(), &length);
         if (result == os::errorNoMoreItems) {
@@ -273,11 +279,11 @@ unsigned long subkeyNames(Key *key, std::vector<std::string> &names, std::vector
             lost.push_back(name.substr(0, name.find('\0')));
             result = os::errorSuccess;
         } else if (result == os::errorSuccess) {
-            names.push_back(name.substr(0, length));
+            names.emplace_back(name, 0, length);
         }
     }
     if (previewing()) {
-        for (const std::string &created : run().preview.createdSubkeys(key->fullName))
+        for (const std::string &created : run().preview.createdSubkeys(key->fullName()))
             if (std::none_of(names.begin(), names.end(),
                              [&](const std::string &name) { return foldedName(name) == created; }))
                 names.push_back(created);
@@ -311,7 +317,7 @@ unsigned long beginValueChange(Key *key, Change::Kind kind, const char *name, Ch
     if (!key->writable)
         return os::errorAccessDenied;
     change.kind = kind;
-    change.target = key->fullName;
+    change.target = key->fullName();
     change.name = name == nullptr ? "" : name;
     if (previewing())
         previewedBefore(key, change);
@@ -335,7 +341,7 @@ unsigned long setValue(Key *key, const char *name, std::uint32_t type, const uns
     if (!record(change))
         return previewing() ? os::errorSuccess : os::errorAccessDenied;
     if (previewing()) {
-        run().preview.setValue(key->fullName, {change.name, type, change.after});
+        run().preview.setValue(key->fullName(), {change.name, type, change.after});
         return os::errorSuccess;
     }
     return noted(os::regSetValueEx(key->handle, name, type, data, size), os::errorSuccess);
@@ -351,7 +357,7 @@ unsigned long deleteValue(Key *key, const char *name) {
     if (!record(change))
         return previewing() ? os::errorSuccess : os::errorAccessDenied;
     if (previewing()) {
-        run().preview.deleteValue(key->fullName, change.name);
+        run().preview.deleteValue(key->fullName(), change.name);
         return os::errorSuccess;
     }
     return noted(os::regDeleteValue(key->handle, change.name.c_str()), os::errorSuccess);
