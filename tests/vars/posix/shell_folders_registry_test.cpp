@@ -39,6 +39,9 @@ TEST_F(ShellFoldersFromRegistry, ShellFoldersComeFirstThenUserShellFoldersExpand
 
     write(os::hkeyCurrentUser, shellFolders, "Desktop", "D:\\Bureau");
     EXPECT_EQ(found(1, false), "D:\\Bureau");
+    const std::string longest = "D:\\" + std::string(355, 'x'); // 358 characters and the NUL: taken whole
+    write(os::hkeyCurrentUser, shellFolders, "Desktop", longest);
+    EXPECT_EQ(found(1, false), longest);
 
     write(os::hkeyCurrentUser, shellFolders, "Desktop", "");
     EXPECT_EQ(found(1, false), "<none>") << "an empty value ends the search";
