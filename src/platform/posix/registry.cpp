@@ -15,7 +15,9 @@
 #include <vector>
 
 struct os::RegistryKeyObject {
-    regtree::Path path;   // hive first, the 32-bit view already resolved
+    // Hive first, components joined by '\' (none empty), the 32-bit view already resolved: one
+    // string per handle, split into a regtree::Path only to change the key or look for it anew.
+    std::u16string path;
     std::uint32_t view;   // keyWow64_32Key or keyWow64_64Key
     bool written = false; // saved when flushed or closed
     bool canWrite = true; // opened with the right to set values
@@ -23,6 +25,7 @@ struct os::RegistryKeyObject {
     // looked for yet); looked for again once the tree is of another generation.
     mutable regtree::Key *node = nullptr;
     mutable std::uint64_t nodeGeneration = 0;
+    std::size_t depth = 1; // components in path, the hive's included
 };
 
 namespace os {
@@ -60,7 +63,7 @@ const RegistryKeyObject *describe(HKey key) {
     static const auto *hives = [] {
         auto *objects = new std::vector<RegistryKeyObject>;
         for (HKey hive : predefined)
-            objects->push_back({{predefinedHive(hive)}, keyWow64_64Key, false, true});
+            objects->push_back({predefinedHive(hive), keyWow64_64Key, false, true});
         return objects;
     }();
     for (std::size_t index = 0; index < std::size(predefined); ++index)
@@ -74,42 +77,82 @@ bool isAdmin() {
     return admin == nullptr || std::strcmp(admin, "0") != 0;
 }
 
-bool mayWrite(const regtree::Path &path) {
-    return isAdmin() || path[0] != u"HKEY_LOCAL_MACHINE";
+// The end of the path component that starts at `start`: the next '\' or the path's end.
+std::size_t componentEnd(const std::u16string &path, std::size_t start) {
+    return static_cast<std::size_t>(
+        std::find(path.begin() + static_cast<std::ptrdiff_t>(start), path.end(), u'\\') - path.begin());
+}
+
+// The components of a handle's path, as the sandbox registry takes them.
+regtree::Path componentsOf(const std::u16string &path) {
+    regtree::Path components;
+    for (std::size_t start = 0; start <= path.size();) {
+        std::size_t end = componentEnd(path, start);
+        components.emplace_back(path, start, end - start);
+        start = end + 1;
+    }
+    return components;
+}
+
+constexpr std::u16string_view machineHive = u"HKEY_LOCAL_MACHINE";
+
+bool inMachineHive(const std::u16string &path) {
+    return path.compare(0, machineHive.size(), machineHive) == 0 &&
+           (path.size() == machineHive.size() || path[machineHive.size()] == u'\\');
+}
+
+bool mayWrite(const std::u16string &path) {
+    return isAdmin() || !inMachineHive(path);
+}
+
+// Whether path[start, end) is `name`, ASCII letter case aside, as registry names compare.
+bool componentIs(const std::u16string &path, std::size_t start, std::size_t end, std::u16string_view name) {
+    auto fold = [](char16_t unit) {
+        return unit >= u'a' && unit <= u'z' ? char16_t(unit - u'a' + u'A') : unit;
+    };
+    return end - start == name.size() &&
+           std::equal(name.begin(), name.end(), path.begin() + static_cast<std::ptrdiff_t>(start),
+                      [&](char16_t a, char16_t b) { return fold(a) == fold(b); });
 }
 
 // parent\subKey, components split at '\' (empty ones skipped), seen from the view the access asks
-// for or else the parent's.
-RegistryKeyObject childOf(const RegistryKeyObject &parent, const char *subKey, std::uint32_t access) {
+// for or else the parent's; `fits`: its names are within what Windows allows, so that the registry
+// file reads back whole (the parent's are).
+RegistryKeyObject childOf(const RegistryKeyObject &parent, const char *subKey, std::uint32_t access,
+                          bool &fits) {
     std::uint32_t view = access & viewBits ? access & viewBits : parent.view;
     RegistryKeyObject child{{}, view, false, (access & writeBits) != 0};
     std::u16string rest = u16FromSystem(subKey == nullptr ? "" : subKey);
-    regtree::Path &path = child.path;
-    // Room for every component and a Wow6432Node from the start: no component is moved.
-    auto separators = static_cast<std::size_t>(std::count(rest.begin(), rest.end(), u'\\'));
-    path.reserve(parent.path.size() + separators + 2);
-    path.assign(parent.path.begin(), parent.path.end());
-    for (std::size_t start = 0; start <= rest.size();) {
-        std::size_t end = std::min(rest.find(u'\\', start), rest.size());
-        if (end > start)
-            path.emplace_back(rest, start, end - start);
+    std::u16string &path = child.path;
+    path.reserve(parent.path.size() + rest.size() + 13); // room for a separator and a Wow6432Node
+    path = parent.path;
+    child.depth = parent.depth;
+    fits = true;
+    for (std::size_t start = 0; start < rest.size();) {
+        std::size_t end = componentEnd(rest, start);
+        if (end > start) {
+            fits = fits && end - start <= regtree::maxKeyNameLength;
+            path += u'\\';
+            path.append(rest, start, end - start);
+            ++child.depth;
+        }
         start = end + 1;
     }
-    bool redirected = child.view == keyWow64_32Key && path[0] == u"HKEY_LOCAL_MACHINE" && path.size() >= 2 &&
-                      regtree::sameName(path[1], u"SOFTWARE") &&
-                      !(path.size() >= 3 && regtree::sameName(path[2], u"Wow6432Node")) &&
-                      windowsBits() == 64;
-    if (redirected)
-        path.insert(path.begin() + 2, u"Wow6432Node");
+    fits = fits && child.depth <= regtree::maxKeyDepth + 1;
+    if (child.view != keyWow64_32Key || !inMachineHive(path) || child.depth == 1)
+        return child;
+    std::size_t second = machineHive.size() + 1, afterSecond = componentEnd(path, second);
+    bool redirected =
+        componentIs(path, second, afterSecond, u"SOFTWARE") &&
+        !(afterSecond < path.size() &&
+          componentIs(path, afterSecond + 1, componentEnd(path, afterSecond + 1), u"Wow6432Node")) &&
+        windowsBits() == 64;
+    if (redirected) {
+        path.insert(afterSecond, u"\\Wow6432Node");
+        ++child.depth;
+        fits = fits && child.depth <= regtree::maxKeyDepth + 1;
+    }
     return child;
-}
-
-// Within what Windows allows, so that the registry file reads back whole.
-bool namesFit(const regtree::Path &path) {
-    for (const std::u16string &name : path)
-        if (name.size() > regtree::maxKeyNameLength)
-            return false;
-    return path.size() <= regtree::maxKeyDepth + 1;
 }
 
 // The tree key of a handle: a hive always exists, even before it holds anything.
@@ -117,10 +160,10 @@ const regtree::Key *keyOf(const RegistryKeyObject &handle) {
     static const regtree::Key emptyHive;
     SandboxRegistry &registry = SandboxRegistry::instance();
     if (handle.nodeGeneration != registry.generation()) {
-        handle.node = registry.tree().find(handle.path);
+        handle.node = registry.tree().find(componentsOf(handle.path));
         handle.nodeGeneration = registry.generation();
     }
-    return handle.node == nullptr && handle.path.size() == 1 ? &emptyHive : handle.node;
+    return handle.node == nullptr && handle.depth == 1 ? &emptyHive : handle.node;
 }
 
 // Looks for the key of child from its parent's key, so that only the components it adds are
@@ -128,10 +171,20 @@ const regtree::Key *keyOf(const RegistryKeyObject &handle) {
 // inside it) and the parent's key exists.
 void findBelowParent(const RegistryKeyObject &parent, RegistryKeyObject &child) {
     keyOf(parent);
-    if (parent.node == nullptr || child.path.size() < parent.path.size() ||
-        !std::equal(parent.path.begin(), parent.path.end(), child.path.begin()))
+    std::size_t from = parent.path.size();
+    if (parent.node == nullptr || child.path.compare(0, from, parent.path) != 0 ||
+        (child.path.size() > from && child.path[from] != u'\\'))
         return;
-    child.node = parent.node->find(child.path, parent.path.size());
+    regtree::Key *key = parent.node;
+    std::u16string name; // one buffer for every component
+    name.reserve(child.path.size() - from);
+    for (std::size_t start = from + 1; key != nullptr && start <= child.path.size();) {
+        std::size_t end = componentEnd(child.path, start);
+        name.assign(child.path, start, end - start);
+        key = key->findSubkey(name);
+        start = end + 1;
+    }
+    child.node = key;
     child.nodeGeneration = parent.nodeGeneration;
 }
 
@@ -170,8 +223,9 @@ unsigned long regOpenKeyEx(HKey parent, const char *subKey, std::uint32_t access
     if (parentObject == nullptr)
         return errorInvalidHandle;
     SandboxRegistry::instance().refresh();
-    RegistryKeyObject child = childOf(*parentObject, subKey, access);
-    if (!namesFit(child.path))
+    bool fits;
+    RegistryKeyObject child = childOf(*parentObject, subKey, access, fits);
+    if (!fits)
         return errorInvalidParameter;
     findBelowParent(*parentObject, child);
     if (keyOf(child) == nullptr)
@@ -191,13 +245,14 @@ unsigned long regCreateKeyEx(HKey parent, const char *subKey, std::uint32_t acce
     if (parentObject == nullptr)
         return errorInvalidHandle;
     SandboxRegistry::instance().refresh();
-    RegistryKeyObject child = childOf(*parentObject, subKey, access);
-    if (!namesFit(child.path))
+    bool fits;
+    RegistryKeyObject child = childOf(*parentObject, subKey, access, fits);
+    if (!fits)
         return errorInvalidParameter;
     if (!mayWrite(child.path))
         return errorAccessDenied;
     if (keyOf(child) == nullptr) {
-        SandboxRegistry::instance().createKey(child.path);
+        SandboxRegistry::instance().createKey(componentsOf(child.path));
         child.written = true;
         if (created != nullptr)
             *created = true;
@@ -277,8 +332,8 @@ unsigned long regSetValueEx(HKey key, const char *name, std::uint32_t type, cons
         return errorAccessDenied;
     if (keyOf(*object) == nullptr)
         return errorFileNotFound;
-    SandboxRegistry::instance().setValue(
-        object->path, {u16FromSystem(name ? name : ""), type, dataToStored(type, data, dataSize)});
+    SandboxRegistry::instance().setValue(componentsOf(object->path), {u16FromSystem(name ? name : ""), type,
+                                                                      dataToStored(type, data, dataSize)});
     if (predefinedHive(key) == nullptr)
         key->written = true;
     countMachineChange();
@@ -291,7 +346,7 @@ unsigned long regDeleteValue(HKey key, const char *name) {
         return errorInvalidHandle;
     if (!object->canWrite || !mayWrite(object->path))
         return errorAccessDenied;
-    if (!SandboxRegistry::instance().removeValue(object->path, u16FromSystem(name ? name : "")))
+    if (!SandboxRegistry::instance().removeValue(componentsOf(object->path), u16FromSystem(name ? name : "")))
         return errorFileNotFound;
     if (predefinedHive(key) == nullptr)
         key->written = true;
@@ -304,12 +359,13 @@ unsigned long regDeleteTree(HKey parent, const char *subKey, std::uint32_t view)
     if (parentObject == nullptr)
         return errorInvalidHandle;
     SandboxRegistry::instance().refresh();
-    RegistryKeyObject child = childOf(*parentObject, subKey, view);
-    if (child.path.size() == parentObject->path.size())
+    bool fits; // a path too long is simply not found
+    RegistryKeyObject child = childOf(*parentObject, subKey, view, fits);
+    if (child.depth == parentObject->depth)
         return errorInvalidParameter;
     if (!mayWrite(child.path))
         return errorAccessDenied;
-    if (!SandboxRegistry::instance().removeKey(child.path))
+    if (!SandboxRegistry::instance().removeKey(componentsOf(child.path)))
         return errorFileNotFound;
     countMachineChange();
     return SandboxRegistry::instance().save() ? errorSuccess : errorAccessDenied;

@@ -90,6 +90,19 @@ TEST_F(SandboxRegistryTest, ChangesReachTheFileWhenTheKeyIsFlushedOrClosed) {
     os::regCloseKey(key);
     EXPECT_EQ(fileTree().find(saved)->findValue(u"Name"), nullptr);
     EXPECT_NE(fileTree().find(saved)->findValue(u"Later"), nullptr);
+
+    // Only keys the file can hold: names of 255 characters at most, 512 levels below the hive at
+    // most (empty components do not count).
+    string deep = "Software";
+    for (int level = 2; level < 512; ++level)
+        deep += "\\d";
+    for (const string &tooLong : {deep + "\\" + string(256, 'n'), deep + "\\x\\y"})
+        EXPECT_EQ(os::regCreateKeyEx(os::hkeyCurrentUser, tooLong.c_str(), os::keyReadWrite, &key, nullptr),
+                  os::errorInvalidParameter);
+    EXPECT_EQ(os::regCreateKeyEx(os::hkeyCurrentUser, (deep + "\\\\" + string(255, 'n') + "\\").c_str(),
+                                 os::keyReadWrite, &key, nullptr),
+              os::errorSuccess);
+    os::regCloseKey(key);
 }
 
 } // namespace
