@@ -96,7 +96,8 @@ const Scenario scenarios[] = {
      "veltractl status --host 4\nveltractl remove --host 4 --preview\nveltractl remove --host 4\nveltractl undo\n"},
     {"undo_keeps_a_value_changed_since", "",
      "veltractl deploy --host 4 --no-launch\n"
-     "cd machine && " ADD_TO_REGISTRY("[" ACAD_2024_PROFILE "\\\\Variables]\\r\\n\"TRUSTEDPATHS\"=\"D:\\\\\\\\Mien\"\\r\\n") "\n"
+     "cd machine && " ADD_TO_REGISTRY("[" ACAD_2024_PROFILE "\\\\Variables]\\r\\n\"TRUSTEDPATHS\"=\"D:\\\\\\\\Mien\"\\r\\n"
+                                     "[HKEY_CURRENT_USER\\\\Software\\\\Corvanth\\\\Zone]\\r\\n\"Mien\"=\"1\"\\r\\n") "\n"
      "veltractl undo --preview\nveltractl undo\nveltractl status --host 4\n"},
     {"damaged_start_up_counts_are_read_as_their_nearest_sense",
      ADD_TO_REGISTRY("[" ACAD_2024_PROFILE "\\\\Dialogs\\\\Appload\\\\Startup]\\r\\n\"NumStartup\"=\"-5\"\\r\\n"),
