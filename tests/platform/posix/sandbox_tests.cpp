@@ -3,6 +3,7 @@
 #include "platform/error_codes.h"
 #include "platform/posix/command_line.h"
 #include "platform/posix/host_path.h"
+#include "platform/posix/sandbox_root.h"
 #include "platform/process.h"
 
 #include "support/test_machine.h"
@@ -25,6 +26,21 @@ TEST_F(SandboxTest, ComponentsAreLookedUpAsWrittenThenIgnoringCase) {
     EXPECT_EQ(os::hostPath("c:\\Scratch\\New\\File"), root() + "/drive_c/scratch/New/File");
     EXPECT_EQ(os::hostPath("\\usr\\lib"), "/usr/lib") << "no drive letter: a host path";
     EXPECT_EQ(os::hostPath("relative\\x"), "relative/x");
+}
+
+TEST_F(SandboxTest, WithoutVeltraRootTheMachineIsMadeInTheUsersDataFolder) {
+    const std::string named = root();
+    const char *xdg = std::getenv("XDG_DATA_HOME");
+    const std::string previousData = xdg != nullptr ? xdg : "";
+    unsetenv("VELTRA_ROOT");
+    setenv("XDG_DATA_HOME", (named + "/data//").c_str(), 1);
+    const std::string machine = sandboxRoot();
+    setenv("VELTRA_ROOT", named.c_str(), 1);
+    xdg != nullptr ? setenv("XDG_DATA_HOME", previousData.c_str(), 1) : unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(machine, named + "/data/veltra/machine");
+    struct stat status;
+    ASSERT_EQ(stat(machine.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISDIR(status.st_mode));
 }
 
 TEST_F(SandboxTest, CommandLinesSplitAndJoinByTheWindowsRules) {
