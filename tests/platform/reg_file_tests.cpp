@@ -32,13 +32,14 @@ const regtree::Value *valueAt(Key &root, const regtree::Path &path, const std::u
 
 TEST(RegFileReader, Regedit4IsCodePage1252WithEightBitStrings) {
     std::string content = "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Caf\xE9]\r\n"
-                          "\"\x80\"=\"\xE9\"\r\n\"E\"=hex(2):25,e9,00\r\n";
+                          "\"\x80\"=\"\xE9\"\r\n\"E\"=hex(2):25,e9,00\r\n\"F\"=hex(7):e9,\\\r\n  00,00\r\n";
     Key root;
     ASSERT_TRUE(regfile::readRegFile(content, root, "test"));
     regtree::Path key = {u"HKEY_LOCAL_MACHINE", u"SOFTWARE", u"Caf\u00e9"};
     ASSERT_NE(valueAt(root, key, u"\u20ac"), nullptr);
     EXPECT_EQ(valueAt(root, key, u"\u20ac")->data, bytesOf(std::string("\xE9\0\0\0", 4)));
     EXPECT_EQ(valueAt(root, key, u"E")->data, bytesOf(std::string("%\0\xE9\0\0\0", 6)));
+    EXPECT_EQ(valueAt(root, key, u"F")->data, bytesOf(std::string("\xE9\0\0\0\0\0", 6))); // continued
 }
 
 TEST(RegFileReader, Utf8TextIsReadAndTextsThatWouldNotReadBackAreWrittenInHex) {
