@@ -94,7 +94,9 @@ TEST_F(HostileSandboxTest, ChangesOfAMachineLeftBeforeTheySavedAreKeptUntilTheyS
     writeValue("second"); // the machine changes: the first one's save fails again
     std::ofstream(first + "/registry.reg") << ""; // repaired
     setenv("VELTRA_ROOT", first.c_str(), 1);
+    testing::internal::CaptureStderr();
     writeValue("again");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "the repaired machine saves without a word";
     EXPECT_TRUE(holds(first + "/registry.reg", u"first") && holds(first + "/registry.reg", u"again"));
     EXPECT_TRUE(holds(second + "/registry.reg", u"second") && !holds(second + "/registry.reg", u"first"));
     for (const char *name : {"/registry.reg", "/registry.reg.lock"})
