@@ -104,27 +104,32 @@ TEST_F(HostileSandboxTest, ChangesOfAMachineLeftBeforeTheySavedAreKeptUntilTheyS
     rmdir(second.c_str());
 }
 
-TEST_F(HostileSandboxTest, ASignalSavesTheChangesNotYetFlushed) {
-    for (int signal : {SIGINT, SIGTERM}) {
+TEST_F(HostileSandboxTest, ASignalOrASimulatedCrashSavesTheChangesNotYetFlushed) {
+    for (int signal : {SIGINT, SIGTERM, 0}) { // 0: VELTRA_CRASH_AFTER ends the child at its value
         string self = "/proc/self/exe", filter = "--gtest_filter=SignalledChild.WritesAndIsSignalled";
         char *arguments[] = {self.data(), filter.data(), nullptr};
         setenv(childMarker, std::to_string(signal).c_str(), 1);
+        setenv("VELTRA_CRASH_AFTER", signal == 0 ? "1" : "0", 1); // the key exists from the first child on
         pid_t child = 0;
         ASSERT_EQ(posix_spawn(&child, self.c_str(), nullptr, nullptr, arguments, environ), 0);
         unsetenv(childMarker);
+        unsetenv("VELTRA_CRASH_AFTER");
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child); // the child ends itself within 20 s
-        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        if (signal == 0)
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 137) << status;
+        else
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
         EXPECT_TRUE(holds(root() + "/registry.reg", u"unflushed" + std::u16string(1, char16_t('0' + signal))));
     }
 }
 
 // Only as the child of the test above: writes a value, leaves its key open (nothing flushed) and
-// signals itself; it must end by that signal, or by SIGALRM after 20 s.
+// signals itself; it must end by that signal or the simulated crash, or by SIGALRM after 20 s.
 TEST(SignalledChild, WritesAndIsSignalled) {
     const char *marker = std::getenv(childMarker);
     if (marker == nullptr)
-        GTEST_SKIP() << "runs as the child of ASignalSavesTheChangesNotYetFlushed";
+        GTEST_SKIP() << "runs as the child of ASignalOrASimulatedCrashSavesTheChangesNotYetFlushed";
     alarm(20);
     os::HKey key = nullptr;
     ASSERT_EQ(os::regCreateKeyEx(os::hkeyCurrentUser, "Software\\VeltraTests", os::keyReadWrite, &key, nullptr), 0u);
