@@ -88,7 +88,8 @@ const Scenario scenarios[] = {
     {"autocad_2027_on_windows_32bit_has_no_module_to_register", "VELTRA_WINDOWS_BITS=32", "", "", "", "host 1\nok\n"},
     {"appload_copy_keeps_binary_and_expandable_values", "",
      ADD_TO_REGISTRY("[HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Autodesk\\\\AutoCAD\\\\R24.3\\\\ACAD-7101\\\\Applications"
-                     "\\\\AcadAppload]\\r\\n\"Bits\"=hex:01,02,ff\\r\\n\"Dossier\"=hex(2):25,00,41,00,25,00,00,00\\r\\n"),
+                     "\\\\AcadAppload]\\r\\n\"Bits\"=hex:01,02,ff\\r\\n\"Dossier\"=hex(2):25,00,41,00,25,00,00,00\\r\\n"
+                     "\"Grand\"=dword:00012345\\r\\n"),
      "", "", "host 4\nok\n"},
 };
 

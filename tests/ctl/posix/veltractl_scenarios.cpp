@@ -124,6 +124,7 @@ const Scenario scenarios[] = {
      "veltractl undo --all\n"},
     {"acad_appload_copied_from_the_base_product_only_with_administrator_rights",
      ADD_TO_REGISTRY("[HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Autodesk\\\\AutoCAD\\\\R24.3\\\\ACAD-7101]\\r\\n\"BaseProduct\"=\"ACAD-7111\"\\r\\n"
+                     "[" ACAD_2024_PROFILE "\\\\Variables]\\r\\n\"TRUSTEDPATHS\"=\"D:\\\\\\\\Outils;\"\\r\\n"
                      "[HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Autodesk\\\\AutoCAD\\\\R24.3\\\\ACAD-7111\\\\Applications\\\\AcadAppload]\\r\\n"
                      "\"DESCRIPTION\"=\"Appload du produit de base\"\\r\\n\"LOADER\"=hex(2):25,00,41,00,00,00\\r\\n"),
      "veltractl deploy --host 4 --no-launch\nveltractl undo\nVELTRA_ADMIN=0 veltractl deploy --host 4 --no-launch\n"
