@@ -100,8 +100,10 @@ const Scenario scenarios[] = {
                                      "[HKEY_CURRENT_USER\\\\Software\\\\Corvanth\\\\Zone]\\r\\n\"Mien\"=\"1\"\\r\\n") "\n"
      "veltractl undo --preview\nveltractl undo\nveltractl status --host 4\n"},
     {"damaged_start_up_counts_are_read_as_their_nearest_sense",
-     ADD_TO_REGISTRY("[" ACAD_2024_PROFILE "\\\\Dialogs\\\\Appload\\\\Startup]\\r\\n\"NumStartup\"=\"-5\"\\r\\n"),
-     "veltractl deploy --host 4 --no-launch\nveltractl remove --host 4\n"
+     ADD_TO_REGISTRY("[" ACAD_2024_PROFILE "\\\\Dialogs\\\\Appload\\\\Startup]\\r\\n\"NumStartup\"=\"-5\"\\r\\n"
+                     // a value that names the module but is no start-up entry
+                     "\"Commentaire\"=\"C:\\\\\\\\Program Files\\\\\\\\Veltra\\\\\\\\veltra24-64.arx\"\\r\\n"),
+     "veltractl status --host 4\nveltractl deploy --host 4 --no-launch\nveltractl remove --host 4\n"
      "cd machine && " ADD_TO_REGISTRY("[" ACAD_2024_PROFILE "\\\\Dialogs\\\\Appload\\\\Startup]\\r\\n\"NumStartup\"=\"99999999999\"\\r\\n") "\n"
      "veltractl deploy --host 4 --no-launch\n"},
     {"context_kept_for_all_users",
