@@ -2,7 +2,7 @@
 #include "platform/posix/sandbox_root.h"
 
 #include <cstdlib>
-#include <cstring>
+#include <string_view>
 #include <sys/stat.h>
 
 namespace {
@@ -15,9 +15,10 @@ void makeFolderChain(const std::string& path) {
     mkdir(path.c_str(), 0777);
 }
 
-std::string withoutTrailingSlashes(std::string path) {
+// The path without its trailing slashes ("/" stays).
+std::string_view withoutTrailingSlashes(std::string_view path) {
     while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
+        path.remove_suffix(1);
     return path;
 }
 
@@ -27,11 +28,9 @@ const std::string &sandboxRoot() {
     static std::string root;
     const char* named = std::getenv("VELTRA_ROOT");
     if (isSet(named)) {
-        std::size_t length = std::strlen(named);
-        while (length > 1 && named[length - 1] == '/')
-            --length;
-        if (root.compare(0, std::string::npos, named, length) != 0) // the same folder as last time: no copy
-            root.assign(named, length);
+        const std::string_view folder = withoutTrailingSlashes(named);
+        if (root != folder) // the same folder as last time: no copy
+            root.assign(folder);
         return root;
     }
 
@@ -42,7 +41,8 @@ const std::string &sandboxRoot() {
         data = xdg;
     else
         data = std::string(isSet(home) ? home : "/tmp") + "/.local/share";
-    root = withoutTrailingSlashes(data) + "/veltra/machine";
+    root.assign(withoutTrailingSlashes(data));
+    root += "/veltra/machine";
     makeFolderChain(root);
     return root;
 }
