@@ -13,7 +13,7 @@ char16_t foldAscii(char16_t c) {
 
 // Negative, zero or positive as a sorts before b, with it or after it, without regard to ASCII
 // letter case.
-int compareNames(const std::u16string &a, const std::u16string &b) {
+int compareNames(std::u16string_view a, std::u16string_view b) {
     std::size_t common = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < common; ++i) {
         if (a[i] == b[i])
@@ -47,7 +47,7 @@ Key::~Key() {
     }
 }
 
-std::vector<std::unique_ptr<Key>>::const_iterator Key::subkeySlot(const std::u16string &name,
+std::vector<std::unique_ptr<Key>>::const_iterator Key::subkeySlot(std::u16string_view name,
                                                                   bool &found) const {
     std::size_t low = 0, high = subkeys_.size();
     found = false;
@@ -63,7 +63,7 @@ std::vector<std::unique_ptr<Key>>::const_iterator Key::subkeySlot(const std::u16
     return subkeys_.begin() + static_cast<std::ptrdiff_t>(found ? high : low);
 }
 
-Key *Key::findSubkey(const std::u16string &name) const {
+Key *Key::findSubkey(std::u16string_view name) const {
     bool found = false;
     auto slot = subkeySlot(name, found);
     return found ? slot->get() : nullptr;

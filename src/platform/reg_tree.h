@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace regtree {
@@ -51,7 +52,7 @@ public:
     const std::vector<Value> &values() const { return values_; }
     const std::vector<std::unique_ptr<Key>> &subkeys() const { return subkeys_; }
 
-    Key *findSubkey(const std::u16string &name) const;
+    Key *findSubkey(std::u16string_view name) const;
     Key &makeSubkey(const std::u16string &name); // keeps the case of the first creation
     bool removeSubkey(const std::u16string &name);
 
@@ -74,7 +75,7 @@ private:
     // The position of the value of that name, or values_.size() when there is none.
     std::size_t valuePosition(const std::u16string &name) const;
     // The position where a subkey of that name is (found) or would be inserted.
-    std::vector<std::unique_ptr<Key>>::const_iterator subkeySlot(const std::u16string &name,
+    std::vector<std::unique_ptr<Key>>::const_iterator subkeySlot(std::u16string_view name,
                                                                  bool &found) const;
 
     std::u16string name_;

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <iconv.h>
+#include <type_traits>
 
 namespace os {
 
@@ -78,6 +79,22 @@ private:
     }
     unsigned opened = 0;
 };
+
+// Appends text to out unit for unit when it is all ASCII (for a code page that keeps ASCII as it
+// is, the conversion either way); else leaves out as it was and answers false.
+template <typename From, typename To> bool appendedAsAscii(std::basic_string_view<From> text, std::basic_string<To> &out) {
+    std::size_t at = out.size();
+    out.resize(at + text.size());
+    for (std::size_t index = 0; index < text.size(); ++index) {
+        auto unit = static_cast<std::make_unsigned_t<From>>(text[index]);
+        if (unit >= 0x80) {
+            out.resize(at);
+            return false;
+        }
+        out[at + index] = static_cast<To>(unit);
+    }
+    return true;
+}
 
 void appendUnit(std::string &bytes, char16_t unit) {
     bytes.push_back(static_cast<char>(unit & 0xFF));
@@ -169,28 +186,28 @@ void rereadCodePage() {
 }
 
 std::u16string u16FromSystem(std::string_view text) {
-    if (Converters::forSystem().asciiKept &&
-        std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-        return std::u16string(text.begin(), text.end());
+    std::u16string wide;
+    appendU16FromSystem(text, wide);
+    return wide;
+}
+
+void appendU16FromSystem(std::string_view text, std::u16string &out) {
+    if (Converters::forSystem().asciiKept && appendedAsAscii(text, out))
+        return;
     std::string bytes;
     convert(Converters::forSystem().toU16, text.data(), text.size(), bytes, [&](const char *in, std::size_t) {
         appendUnit(bytes, static_cast<unsigned char>(*in));
         return std::size_t(1);
     });
-    std::u16string wide;
     for (std::size_t index = 0; index + 1 < bytes.size(); index += 2)
-        wide.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[index]) |
-                                             static_cast<unsigned char>(bytes[index + 1]) << 8));
-    return wide;
+        out.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[index]) |
+                                            static_cast<unsigned char>(bytes[index + 1]) << 8));
 }
 
 bool systemFromU16(std::u16string_view text, std::string &out) {
     out.clear();
-    if (Converters::forSystem().asciiKept &&
-        std::all_of(text.begin(), text.end(), [](char16_t unit) { return unit < 0x80; })) {
-        out.assign(text.begin(), text.end());
+    if (Converters::forSystem().asciiKept && appendedAsAscii(text, out))
         return true;
-    }
     bool exact = true;
     if (isDoubleByteCodePage(systemCodePage())) {
         for (std::size_t at = 0; at < text.size(); at += unitsOfCharacter(text, at)) {

@@ -12,6 +12,9 @@ namespace os {
 // this for the new code page to take effect.
 void rereadCodePage();
 
+// Appends the UTF-16 of a text in the system code page to out, as u16FromSystem gives it.
+void appendU16FromSystem(std::string_view text, std::u16string &out);
+
 std::string utf8FromSystem(std::string_view text);
 std::string utf8FromU16(std::u16string_view text);
 

@@ -3,6 +3,7 @@
 #include "platform/registry.h"
 
 #include "platform/codepage.h"
+#include "platform/posix/codepage.h"
 #include "platform/posix/crash_after.h"
 #include "platform/posix/sandbox_registry.h"
 #include "platform/registry_data.h"
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -122,22 +124,29 @@ RegistryKeyObject childOf(const RegistryKeyObject &parent, const char *subKey, s
                           bool &fits) {
     std::uint32_t view = access & viewBits ? access & viewBits : parent.view;
     RegistryKeyObject child{{}, view, false, (access & writeBits) != 0};
-    std::u16string rest = u16FromSystem(subKey == nullptr ? "" : subKey);
+    std::string_view rest = subKey == nullptr ? "" : subKey;
     std::u16string &path = child.path;
-    path.reserve(parent.path.size() + rest.size() + 13); // room for a separator and a Wow6432Node
+    path.reserve(parent.path.size() + rest.size() + 14); // room for separators and a Wow6432Node
     path = parent.path;
     child.depth = parent.depth;
     fits = true;
-    for (std::size_t start = 0; start < rest.size();) {
-        std::size_t end = componentEnd(rest, start);
+    // subKey is converted behind a separator, then its components moved over the separators
+    // doubled, leading or trailing (converted first: a '\' byte may end a double-byte character).
+    std::size_t kept = path.size();
+    path += u'\\';
+    appendU16FromSystem(rest, path);
+    for (std::size_t start = kept + 1; start < path.size();) {
+        std::size_t end = componentEnd(path, start);
         if (end > start) {
             fits = fits && end - start <= regtree::maxKeyNameLength;
-            path += u'\\';
-            path.append(rest, start, end - start);
+            path[kept++] = u'\\';
+            std::char_traits<char16_t>::move(&path[kept], &path[start], end - start); // towards the front
+            kept += end - start;
             ++child.depth;
         }
         start = end + 1;
     }
+    path.resize(kept);
     fits = fits && child.depth <= regtree::maxKeyDepth + 1;
     if (child.view != keyWow64_32Key || !inMachineHive(path) || child.depth == 1)
         return child;
@@ -166,22 +175,46 @@ const regtree::Key *keyOf(const RegistryKeyObject &handle) {
     return handle.node == nullptr && handle.depth == 1 ? &emptyHive : handle.node;
 }
 
+// Whether `path` is `start` or a path below it, names compared exactly.
+bool startsPath(const std::u16string &path, const std::u16string &start) {
+    return path.size() >= start.size() && (path.size() == start.size() || path[start.size()] == u'\\') &&
+           std::memcmp(path.data(), start.data(), start.size() * sizeof(char16_t)) == 0;
+}
+
+// The key above the key last looked for in the tree, by its path: keys opened one after the other
+// are mostly siblings (a listing's keys, each opened from its hive), so only their last component
+// is then searched for. Valid while the tree stays of that generation.
+struct LastParent {
+    std::u16string path;
+    regtree::Key *node = nullptr;
+    std::uint64_t generation = 0;
+};
+
 // Looks for the key of child from its parent's key, so that only the components it adds are
 // compared: when the parent's path starts the child's (the 32-bit view may have put Wow6432Node
-// inside it) and the parent's key exists.
+// inside it) and the parent's key exists; from the last parent looked below when that one is
+// deeper and starts the child's path too.
 void findBelowParent(const RegistryKeyObject &parent, RegistryKeyObject &child) {
+    static auto &last = *new LastParent; // opens at exit, after the static objects, still find it
     keyOf(parent);
     std::size_t from = parent.path.size();
-    if (parent.node == nullptr || child.path.compare(0, from, parent.path) != 0 ||
-        (child.path.size() > from && child.path[from] != u'\\'))
+    const std::u16string &path = child.path;
+    if (parent.node == nullptr || !startsPath(path, parent.path))
         return;
     regtree::Key *key = parent.node;
-    std::u16string name; // one buffer for every component
-    name.reserve(child.path.size() - from);
-    for (std::size_t start = from + 1; key != nullptr && start <= child.path.size();) {
-        std::size_t end = componentEnd(child.path, start);
-        name.assign(child.path, start, end - start);
-        key = key->findSubkey(name);
+    if (last.generation == parent.nodeGeneration && last.path.size() > from && path.size() > last.path.size() &&
+        startsPath(path, last.path)) {
+        key = last.node;
+        from = last.path.size();
+    }
+    for (std::size_t start = from + 1; key != nullptr && start <= path.size();) {
+        std::size_t end = componentEnd(path, start);
+        if (end == path.size()) {
+            last.path.assign(path, 0, start - 1);
+            last.node = key;
+            last.generation = parent.nodeGeneration;
+        }
+        key = key->findSubkey(std::u16string_view(path).substr(start, end - start));
         start = end + 1;
     }
     child.node = key;
