@@ -2,8 +2,10 @@
 #include "platform/posix/sandbox_root.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -22,11 +24,32 @@ std::string_view withoutTrailingSlashes(std::string_view path) {
     return path;
 }
 
+// VELTRA_ROOT, as getenv gives it. The folder is asked for at every key opened, and getenv
+// searches the whole environment: the entry found last is looked at first. setenv, putenv and
+// unsetenv (the only ways this program changes its environment) replace that entry, move it or
+// move the environment, so a changed variable is seen.
+const char *rootVariable() {
+    static const char name[] = "VELTRA_ROOT=";
+    static char **lastEnvironment = nullptr;
+    static std::size_t lastSlot = 0;
+    if (environ != nullptr && environ == lastEnvironment && environ[lastSlot] != nullptr &&
+        std::strncmp(environ[lastSlot], name, sizeof name - 1) == 0)
+        return environ[lastSlot] + sizeof name - 1;
+    lastEnvironment = nullptr;
+    for (std::size_t slot = 0; environ != nullptr && environ[slot] != nullptr; ++slot)
+        if (std::strncmp(environ[slot], name, sizeof name - 1) == 0) {
+            lastEnvironment = environ;
+            lastSlot = slot;
+            return environ[slot] + sizeof name - 1;
+        }
+    return nullptr;
+}
+
 } // namespace
 
 const std::string &sandboxRoot() {
     static std::string root;
-    const char* named = std::getenv("VELTRA_ROOT");
+    const char* named = rootVariable();
     if (isSet(named)) {
         const std::string_view folder = withoutTrailingSlashes(named);
         if (root != folder) // the same folder as last time: no copy
