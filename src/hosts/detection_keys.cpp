@@ -8,7 +8,7 @@
 #include "registry/registry_view.h"
 
 #include <algorithm>
-#include <set>
+#include <vector>
 
 namespace {
 
@@ -22,10 +22,12 @@ int componentCount(const std::string &path) {
 
 // Orders names as the registry tells them apart: without regard to the case of ASCII letters.
 struct CaseLess {
-    bool operator()(const std::string &a, const std::string &b) const {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-            return os::asciiLower(x) < os::asciiLower(y);
-        });
+    bool operator()(const char *a, const char *b) const {
+        for (;; ++a, ++b) {
+            char x = os::asciiLower(*a), y = os::asciiLower(*b);
+            if (x != y || x == '\0')
+                return x < y;
+        }
     }
 };
 
@@ -49,7 +51,7 @@ struct DetectionKeys::Entry {
     RegistryKey key;
     bool valuesRead = false, namesRead = false;
     std::string valuesReport, namesReport; // the diagnostics their first read wrote
-    std::set<std::string, CaseLess> names; // the subkey names, once listed
+    std::vector<const char *> names; // the subkey names of key's list, once listed, sorted by CaseLess
 };
 
 DetectionKeys::DetectionKeys() = default;
@@ -71,8 +73,11 @@ void DetectionKeys::list(Entry &key) {
         return;
     key.namesRead = true;
     NodeList names = readReported(key.namesReport, [&] { return key.key.subkeyNames(false, false); });
-    for (NodeCell *cell = names; cell; cell = cell->next) // last first: each name goes in front
-        key.names.insert(key.names.begin(), static_cast<const char *>(cell->item));
+    for (NodeCell *cell = names; cell; cell = cell->next)
+        key.names.push_back(static_cast<const char *>(cell->item));
+    std::reverse(key.names.begin(), key.names.end()); // the list is last first
+    if (!std::is_sorted(key.names.begin(), key.names.end(), CaseLess()))
+        std::sort(key.names.begin(), key.names.end(), CaseLess());
 }
 
 NodeList DetectionKeys::values(const std::string &path) {
@@ -105,5 +110,6 @@ bool DetectionKeys::mayExist(const std::string &path) {
         return false;
     list(parent);
     // A name left out or a failed listing (a diagnostic written) leaves the listing incomplete.
-    return !parent.namesReport.empty() || parent.names.count(name) != 0;
+    return !parent.namesReport.empty() ||
+           std::binary_search(parent.names.begin(), parent.names.end(), name.c_str(), CaseLess());
 }
