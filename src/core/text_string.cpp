@@ -5,6 +5,7 @@
 #include "core/param_node.h"
 #include "core/text_functions.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -102,10 +103,7 @@ char TextString::CharAt(int index, int *found) const {
 }
 
 void TextString::ReplaceChar(char from, char to) {
-    for (int32_t i = 0; i < length; ++i) {
-        if (buffer[i] == from)
-            buffer[i] = to;
-    }
+    std::replace(buffer, buffer + length, from, to);
 }
 
 void TextString::ToForwardSlashes() {

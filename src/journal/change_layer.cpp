@@ -232,20 +232,18 @@ unsigned long readValues(Key *key, std::vector<RegValue> &values, std::vector<st
     std::uint32_t nameSize = 0, dataSize = 0;
     if (key->handle != nullptr)
         result = os::regQueryInfoKey(key->handle, nullptr, nullptr, nullptr, &nameSize, &dataSize);
-    std::string name; // one buffer for every name
+    std::string name(nameSize + 1, '\0'), data(dataSize + 1, '\0'); // one buffer for every value
     for (std::uint32_t index = 0; key->handle != nullptr && result == os::errorSuccess; ++index) {
-        name.assign(nameSize + 1, '\0');
         RegValue value;
-        value.data.assign(dataSize + 1, '\0');
         std::uint32_t nameLength = nameSize + 1, size = dataSize + 1;
         result = os::regEnumValue(key->handle, index, name.data(), &nameLength, &value.type,
-                                  reinterpret_cast<unsigned char *>(value.data.data()), &size);
+                                  reinterpret_cast<unsigned char *>(data.data()), &size);
         if (result == os::errorNoMoreItems) {
             result = os::errorSuccess;
             break;
         }
-        value.name.assign(name, 0, name.find('\0'));
-        value.data.resize(size);
+        value.name.assign(name.c_str()); // a name is copied whole or not at all, with its NUL
+        value.data.assign(data, 0, size);
         if (result == os::errorNoUnicodeTranslation) {
             lost.push_back(value.name);
             result = os::errorSuccess;
@@ -266,9 +264,8 @@ unsigned long subkeyNames(Key *key, std::vector<std::string> &names, std::vector
     std::uint32_t nameSize = 0;
     if (key->handle != nullptr)
         result = os::regQueryInfoKey(key->handle, nullptr, &nameSize, nullptr, nullptr, nullptr);
-    std::string name; // one buffer for every name
+    std::string name(nameSize + 1, '\0'); // one buffer for every name
     for (std::uint32_t index = 0; key->handle != nullptr && result == os::errorSuccess; ++index) {
-        name.assign(nameSize + 1, '\0');
         std::uint32_t length = nameSize + 1;
         result = os::regEnumKeyEx(key->handle, index, name.data(), &length);
         if (result == os::errorNoMoreItems) {

@@ -98,7 +98,7 @@ const char *RegistryKey::openChild(const RegistryKey *parent, int create, const 
         if (part != nullptr)
             joinComponent(full, part, first);
     full.ReplaceChar('/', '\\');
-    path = DupBytes(full.CStr(), 0);
+    path = full.Length() > 0 ? full.Release() : DupBytes("", 0);
 
     if (std::strlen(path) > maxRegistryPathLength)
         return path; // too long to name a key: stays closed
