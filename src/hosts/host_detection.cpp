@@ -47,11 +47,12 @@ void examineKey(const HostVersion &row, ParamNode &result, const char *path, con
 // after it (possibly empty, possibly holding ${name} references to values of the matched key).
 void searchBelowWildcard(const HostVersion &row, ParamNode &result, DetectionKeys &keys, const char *prefix,
                          const char *rest) {
+    TextString path; // one buffer for every subkey's path
     for (NodeCell *cell = keys.subkeyNames(prefix); cell; cell = cell->next) {
         const char *name = static_cast<const char *>(cell->item);
         if (row.subkeyFilter && !std::strstr(name, row.subkeyFilter))
             continue;
-        TextString path(prefix);
+        path.Assign(prefix);
         path.JoinPath(name, nullptr, 1);
         if (std::strchr(rest, '$')) {
             path.ToForwardSlashes();

@@ -182,11 +182,11 @@ std::string lastRunFolder() {
 
 unsigned long openKey(os::HKey root, const char *path, std::uint32_t access, bool create, Key **key) {
     *key = nullptr;
-    std::string subKey = path == nullptr ? "" : path;
+    const char *subKey = path == nullptr ? "" : path; // copied only into a key opened
     os::HKey handle = nullptr;
-    unsigned long result = os::regOpenKeyEx(root, subKey.c_str(), access, &handle);
+    unsigned long result = os::regOpenKeyEx(root, subKey, access, &handle);
     if (result == os::errorFileNotFound &&
-        (create || (previewing() && run().preview.keyCreated(fullKeyName(root, subKey.c_str(), access))))) {
+        (create || (previewing() && run().preview.keyCreated(fullKeyName(root, subKey, access))))) {
         std::string missing = highestMissingKey(root, subKey, access);
         if (missing.empty()) {
             result = os::errorSuccess; // a key the preview created
@@ -204,17 +204,17 @@ unsigned long openKey(os::HKey root, const char *path, std::uint32_t access, boo
                 if (result == os::errorFileNotFound && run().preview.keyCreated(fullKeyName(root, existing.c_str(), access)))
                     result = os::errorSuccess;
                 if (result == os::errorSuccess && record(change))
-                    run().preview.createKey(fullKeyName(root, subKey.c_str(), access));
+                    run().preview.createKey(fullKeyName(root, subKey, access));
             } else if (!record(change)) {
                 result = os::errorAccessDenied;
             } else {
-                result = noted(os::regCreateKeyEx(root, subKey.c_str(), access, &handle, nullptr), os::errorSuccess);
+                result = noted(os::regCreateKeyEx(root, subKey, access, &handle, nullptr), os::errorSuccess);
             }
         }
     }
     if (result != os::errorSuccess)
         return result;
-    *key = new Key{handle, root, std::move(subKey), access, (access & writeBits) != 0};
+    *key = new Key{handle, root, subKey, access, (access & writeBits) != 0};
     return os::errorSuccess;
 }
 
@@ -229,9 +229,10 @@ unsigned long readValues(Key *key, std::vector<RegValue> &values, std::vector<st
     if (key == nullptr)
         return os::errorInvalidHandle;
     unsigned long result = os::errorSuccess;
-    std::uint32_t nameSize = 0, dataSize = 0;
+    std::uint32_t count = 0, nameSize = 0, dataSize = 0;
     if (key->handle != nullptr)
-        result = os::regQueryInfoKey(key->handle, nullptr, nullptr, nullptr, &nameSize, &dataSize);
+        result = os::regQueryInfoKey(key->handle, nullptr, nullptr, &count, &nameSize, &dataSize);
+    values.reserve(count);
     std::string name(nameSize + 1, '\0'), data(dataSize + 1, '\0'); // one buffer for every value
     for (std::uint32_t index = 0; key->handle != nullptr && result == os::errorSuccess; ++index) {
         RegValue value;
@@ -261,9 +262,10 @@ unsigned long subkeyNames(Key *key, std::vector<std::string> &names, std::vector
     if (key == nullptr)
         return os::errorInvalidHandle;
     unsigned long result = os::errorSuccess;
-    std::uint32_t nameSize = 0;
+    std::uint32_t count = 0, nameSize = 0;
     if (key->handle != nullptr)
-        result = os::regQueryInfoKey(key->handle, nullptr, &nameSize, nullptr, nullptr, nullptr);
+        result = os::regQueryInfoKey(key->handle, &count, &nameSize, nullptr, nullptr, nullptr);
+    names.reserve(count);
     std::string name(nameSize + 1, '\0'); // one buffer for every name
     for (std::uint32_t index = 0; key->handle != nullptr && result == os::errorSuccess; ++index) {
         std::uint32_t length = nameSize + 1;
