@@ -53,10 +53,10 @@ std::string entryIgnoringCase(const std::string &folder, const std::string &name
 }
 
 // Appends one component to a path being resolved; found stays true while every component
-// so far exists on the host.
-void appendComponent(std::string &path, const std::string &name, bool &found) {
+// so far exists on the host. As written: each component taken as it is, none looked at.
+void appendComponent(std::string &path, const std::string &name, bool &found, bool asWritten) {
     std::string written = joined(path, name);
-    if (!found || name == "." || name == ".." || exists(written)) {
+    if (asWritten || !found || name == "." || name == ".." || exists(written)) {
         path = written;
         return;
     }
@@ -84,10 +84,8 @@ std::string realExistingPart(const std::string &path) {
     }
 }
 
-} // namespace
-
-std::string hostPath(const char *windowsPath) {
-    std::string path = utf8FromSystem(windowsPath == nullptr ? "" : windowsPath);
+// hostPath, or with asWritten the host path of the same components taken as they are written.
+std::string resolvedPath(const std::string &path, bool asWritten) {
     std::string resolved;
     std::size_t at = 0;
     bool found = true;
@@ -96,7 +94,7 @@ std::string hostPath(const char *windowsPath) {
         resolved = sandboxRoot();
         std::string folder = "drive_";
         folder.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(path[0]))));
-        appendComponent(resolved, folder, found);
+        appendComponent(resolved, folder, found, asWritten);
         resolved.push_back('/');
         at = 2;
     } else if (!path.empty() && isSeparator(path[0])) {
@@ -126,11 +124,21 @@ std::string hostPath(const char *windowsPath) {
             continue;
         }
         levels.push_back({resolved.size(), found});
-        appendComponent(resolved, name, found);
+        appendComponent(resolved, name, found, asWritten);
     }
     if (!path.empty() && isSeparator(path.back()) && !resolved.empty() && resolved.back() != '/')
         resolved.push_back('/');
     return resolved;
+}
+
+} // namespace
+
+std::string hostPath(const char *windowsPath) {
+    std::string path = utf8FromSystem(windowsPath == nullptr ? "" : windowsPath);
+    // A path that exists as written is its own resolution, each of its components existing so: one
+    // status read instead of one per component.
+    std::string written = resolvedPath(path, true);
+    return exists(written) ? written : resolvedPath(path, false);
 }
 
 std::string hostPathForWriting(const char *windowsPath) {
