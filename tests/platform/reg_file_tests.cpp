@@ -66,12 +66,12 @@ TEST(RegFileReader, BadLinesAreSkippedAndDeletionsApply) {
                           "[HKEY_NOWHERE\\X]\n"
                           "\"Ignored\"=\"under a bad key\"\n"
                           "[-HKEY_CURRENT_USER\\Old]\n"
-                          "[HKEY_CURRENT_USER\\Keep]\n"
-                          "\"Gone\"=-\n"
+                          "[HKEY_CURRENT_USER\\Keep] \t\n" // blanks after a line are no part of it
+                          "\"Gone\"=- \n"
                           "\"Bad\"=dword:123456789\n"
                           "\"AlsoBad\"=\"unterminated\n"
                           "garbage\n"
-                          "\"Good\"=\"yes\"\n";
+                          "\"Good\"=\"yes\"\t \n";
     testing::internal::CaptureStderr();
     ASSERT_TRUE(regfile::readRegFile(content, root, "r"));
     std::string diagnostics = testing::internal::GetCapturedStderr();

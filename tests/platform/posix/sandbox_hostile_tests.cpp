@@ -104,6 +104,27 @@ TEST_F(HostileSandboxTest, ChangesOfAMachineLeftBeforeTheySavedAreKeptUntilTheyS
     rmdir(second.c_str());
 }
 
+TEST_F(HostileSandboxTest, AFileWithUnreadableLinesIsReplacedOnlyOnceACopyOfItIsKept) {
+    string file = root() + "/registry.reg", copy = file + ".bak";
+    std::ofstream(file) << "Windows Registry Editor Version 5.00\r\n[HKEY_CURRENT_USER\\Software\\VeltraTests]\r\n"
+                           "\"kept\"=dword:00000001\r\nnot a registry line\r\n";
+    ASSERT_EQ(mkdir(copy.c_str(), 0700), 0); // no copy can take that name
+    testing::internal::CaptureStderr();
+    writeValue("refused");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Ligne 4 ignoree dans le fichier de registre " + file + "\nRegistre non enregistre : copie impossible de " +
+                  file + "\n");
+    EXPECT_FALSE(holds(file, u"refused"));
+    ASSERT_EQ(rmdir(copy.c_str()), 0);
+    testing::internal::CaptureStderr();
+    writeValue("saved"); // the change refused before is saved with it
+    string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("Lignes illisibles : le fichier de registre precedent est conserve dans " + copy), string::npos)
+        << said;
+    EXPECT_TRUE(holds(file, u"kept") && holds(file, u"refused") && holds(file, u"saved"));
+    EXPECT_TRUE(holds(copy, u"kept") && !holds(copy, u"refused"));
+}
+
 TEST_F(HostileSandboxTest, ASignalOrASimulatedCrashSavesTheChangesNotYetFlushed) {
     for (int signal : {SIGINT, SIGTERM, 0}) { // 0: VELTRA_CRASH_AFTER ends the child at its value
         string self = "/proc/self/exe", filter = "--gtest_filter=SignalledChild.WritesAndIsSignalled";
