@@ -97,7 +97,9 @@ const Scenario scenarios[] = {
     {"undo_keeps_a_value_changed_since", "",
      "veltractl deploy --host 4 --no-launch\n"
      "cd machine && " ADD_TO_REGISTRY("[" ACAD_2024_PROFILE "\\\\Variables]\\r\\n\"TRUSTEDPATHS\"=\"D:\\\\\\\\Mien\"\\r\\n"
-                                     "[HKEY_CURRENT_USER\\\\Software\\\\Corvanth\\\\Zone]\\r\\n\"Mien\"=\"1\"\\r\\n") "\n"
+                                     "[HKEY_CURRENT_USER\\\\Software\\\\Corvanth\\\\Zone]\\r\\n\"Mien\"=\"1\"\\r\\n"
+                                     // a key the code page cannot name, listed first
+                                     "[HKEY_CURRENT_USER\\\\Software\\\\Corvanth\\\\A\xC5\x81]\\r\\n") "\n"
      "veltractl undo --preview\nveltractl undo\nveltractl status --host 4\n"},
     {"damaged_start_up_counts_are_read_as_their_nearest_sense",
      ADD_TO_REGISTRY("[" ACAD_2024_PROFILE "\\\\Dialogs\\\\Appload\\\\Startup]\\r\\n\"NumStartup\"=\"-5\"\\r\\n"
