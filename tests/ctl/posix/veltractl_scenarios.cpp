@@ -69,7 +69,7 @@ const Scenario scenarios[] = {
     {"bad_command_lines_change_nothing", "",
      "veltractl frobnicate\nveltractl deploy --host 1 --colour blue\nveltractl status --all-users\n"
      "veltractl deploy --host\nveltractl deploy --language FRA\nveltractl deploy --host 1 --bits 16\n"
-     "veltractl deploy --host nowhere\nveltractl deploy --host cad\nveltractl status --host 7\n"
+     "veltractl deploy --host nowhere\nveltractl deploy --host cad\nveltractl status --host 7\nveltractl status --host +1\n"
      "veltractl deploy --host 1 --language Klingon\nveltractl deploy --host=Bicscad --bits=32\n"
      "veltractl deploy --host ACAD-7101 --autoload\nveltractl deploy --host 1 --context Etude\n"
      "VELTRA_ADMIN=0 veltractl deploy --host 1 --all-users\nveltractl --version --json\n"
