@@ -58,6 +58,8 @@ const Scenario scenarios[] = {
      "", "'D:\\Plans\\site 1.dwg'", "host 4\nok\n"},
     {"profile_choice_filtered_then_cancelled", "", "mkdir -p " CONFIG "CtxEtude " CONFIG "CtxChantier " CONFIG "Ctx\xc3\x89t\xc3\xa9",
      "", "", "filter \xc3\xa9\nfilter TU\nselect 9\nfilter \ncancel\n"},
+    {"standard_profile_chosen_among_several", "", "mkdir -p " CONFIG "CtxEtude " CONFIG "CtxChantier", "", "",
+     "ok\ncancel\n"},
     {"forced_host", "",
      "mkdir -p drive_c/CAD && : > drive_c/CAD/cad.exe && " ADD_TO_REGISTRY(
          "[HKEY_CURRENT_USER\\\\Software\\\\Corvanth\\\\1.0\\\\Systeme]\\r\\n\"CADManuPath\"=\"C:\\\\\\\\CAD\\\\\\\\cad.exe\"\\r\\n"
