@@ -143,9 +143,14 @@ TEST_F(BmpImageTest, HeadersThatLieAreRefused) {
     std::string cut = paletteImage(8, 256).bytes().substr(0, 14 + 40 + 100);
     EXPECT_FALSE(load("cut.bmp", cut));
     EXPECT_EQ(image.error, readError) << "file ends inside the colour table";
+    BmpFile uncounted = paletteImage(8, 0);
+    uncounted.pixelOffset = 14 + 40;
+    EXPECT_EQ(errorOf(uncounted), readError) << "8 bits without a colour count: all 256 colours, beyond the file";
 
-    EXPECT_FALSE(load("header.bmp", BmpFile().bytes().substr(0, 30)));
-    EXPECT_EQ(image.error, notBmp) << "file ends inside the header";
+    for (std::size_t size : {30, 14}) {
+        EXPECT_FALSE(load("header.bmp", BmpFile().bytes().substr(0, size)));
+        EXPECT_EQ(image.error, notBmp) << "file ends inside the header, " << size << " bytes";
+    }
 
     BmpFile rle = paletteImage(8, 256);
     rle.compression = 1;
