@@ -80,6 +80,7 @@ MachineSnapshot snapshotOf(const std::string &root) {
             key.clear();
         } else if (!line.empty() && line.front() == '[') {
             key = line;
+            values[key]; // a key without values is part of the machine too
         }
         else if (line.compare(0, 2, "  ") == 0 && !values[key].empty())
             values[key].back() += line + "\n";
