@@ -51,10 +51,11 @@ struct Scenario {
 const Scenario scenarios[] = {
     {"deploy_preview_status_and_undo", "",
      "veltractl status\n"
+     "veltractl deploy --host 3 --preview\n"
      "veltractl deploy --host ACAD-7101 --language fran\xC3\xA7" "ais --no-launch --preview\n"
      "veltractl deploy --host ACAD-7101 --language fran\xC3\xA7" "ais --no-launch\n"
      "cat " JOURNAL "changes.txt\niconv -f UTF-16 -t UTF-8 " JOURNAL "undo.reg\n"
-     "veltractl status --host 4\n"
+     "veltractl status --host 'HKEY_LOCAL_MACHINE\\SOFTWARE\\Autodesk\\AutoCAD\\R24.3\\ACAD-7101:40C'\n"
      "veltractl status --json --host ZWCAD\n"
      "veltractl undo --preview --json\n"
      "veltractl undo\n"
@@ -86,14 +87,15 @@ const Scenario scenarios[] = {
                      "\"2Startup\"=\"C:\\\\\\\\PROGRAM FILES\\\\\\\\veltra\\\\\\\\VELTRA24-64.ARX\"\\r\\n"
                      "\"3Startup\"=hex(2):43,00,3a,00,5c,00,61,00,2e,00,61,00,72,00,78,00,00,00\\r\\n"
                      "[" ACAD_2024_PROFILE "\\\\Variables]\\r\\n"
-                     "\"TRUSTEDPATHS\"=\"C:\\\\\\\\Program Files\\\\\\\\Veltra;D:\\\\\\\\Outils;c:\\\\\\\\program files\\\\\\\\veltra\\\\\\\\;\"\\r\\n"
+                     "\"TRUSTEDPATHS\"=\"C:\\\\\\\\Program Files\\\\\\\\Veltra;D:\\\\\\\\Outils;%%ProgramFiles%%\\\\\\\\Veltra;c:\\\\\\\\program files\\\\\\\\veltra\\\\\\\\;\"\\r\\n"
                      "[" ACAD_2024_PROFILE "\\\\General]\\r\\n"
                      "\"ACAD\"=hex(2):25,00,55,00,53,00,45,00,52,00,50,00,52,00,4f,00,46,00,49,00,4c,00,45,00,25,00,5c,00,"
                      "73,00,3b,00,43,00,3a,00,5c,00,55,00,73,00,65,00,72,00,73,00,5c,00,55,00,74,00,69,00,6c,00,69,00,"
                      "73,00,61,00,74,00,65,00,75,00,72,00,5c,00,41,00,70,00,70,00,44,00,61,00,74,00,61,00,5c,00,4c,00,"
                      "6f,00,63,00,61,00,6c,00,5c,00,56,00,65,00,6c,00,74,00,72,00,61,00,43,00,6f,00,6e,00,66,00,69,00,"
                      "67,00,5c,00,44,00,6f,00,73,00,73,00,69,00,65,00,72,00,43,00,41,00,44,00,00,00\\r\\n"),
-     "veltractl status --host 4\nveltractl remove --host 4 --preview\nveltractl remove --host 4\nveltractl undo\n"},
+     "veltractl status --host 4\nProgramFiles='C:\\Program Files' veltractl remove --host 4 --preview\n"
+     "ProgramFiles='C:\\Program Files' veltractl remove --host 4\nveltractl undo\n"},
     {"undo_keeps_a_value_changed_since", "",
      "veltractl deploy --host 4 --no-launch\n"
      "cd machine && " ADD_TO_REGISTRY("[" ACAD_2024_PROFILE "\\\\Variables]\\r\\n\"TRUSTEDPATHS\"=\"D:\\\\\\\\Mien\"\\r\\n"
@@ -111,7 +113,7 @@ const Scenario scenarios[] = {
     {"context_kept_for_all_users",
      "cd drive_c/Users/Utilisateur/AppData/Local && mkdir -p VeltraConfig/CtxEtude VeltraConfig/CtxZone VeltraConfig/CtxAtelier",
      "veltractl deploy --host 2 --context Etude --all-users --no-launch --json\nveltractl status --context Etude --host 2\n"
-     "veltractl deploy --host 2 --context Chantier\n"},
+     "veltractl deploy --host 2 --context Chantier\nveltractl remove --host 2\n"},
     {"autocad_lt_registered_by_the_add_on_program",
      "mkdir -p 'drive_c/Program Files/Autodesk/AutoCAD LT 2026' && : > 'drive_c/Program Files/Autodesk/AutoCAD LT 2026/aclt.exe' && "
      ": > 'drive_c/Program Files/Veltra/veltra-64.exe' && "
@@ -137,6 +139,9 @@ const Scenario scenarios[] = {
     {"journal_that_cannot_be_written_stops_every_change",
      "mkdir -p drive_c/Users/Utilisateur/AppData/Local/Veltra && : > drive_c/Users/Utilisateur/AppData/Local/Veltra/journal",
      "veltractl deploy --host 4 --no-launch\nveltractl undo\n"},
+    {"settings_file_that_is_a_folder_is_a_change_not_made",
+     "mkdir -p drive_c/Users/Utilisateur/AppData/Local/VeltraConfig/GenAuto/CfgPrf.ini",
+     "veltractl deploy --host 4 --no-launch\n"},
     {"all_users_deploy_then_remove", "",
      "veltractl deploy --host ZWCAD --autoload --language 2 --all-users --no-launch --json\n"
      "veltractl remove --all-users --all-hosts\n"},
