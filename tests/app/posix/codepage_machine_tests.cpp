@@ -52,7 +52,9 @@ const Scenario scenarios[] = {
     {"a Cyrillic profile on a Western Windows", "1252", u"Utilisateur", "Utilisateur",
      u"\u041F\u0440\u043E\u0444\u0438\u043B\u044C", false, false, true, "Valeur hors de la page de code"},
     {"a Polish folder in the search path on a Western Windows", "1252", u"Utilisateur", "Utilisateur", sampleProfile,
-     true, true, true, "Valeur hors de la page de code"},
+     true, true, true,
+     "Valeur hors de la page de code du systeme, ignoree : "
+     "SOFTWARE\\Autodesk\\AutoCAD\\R24.3\\ACAD-7101:40C\\Profiles\\<<Profil sans nom>>\\General\\ACAD\n"},
     {"a Polish user folder on a Western Windows", "1252", u"\u0141ukasz", "\xC5\x81ukasz", sampleProfile, false,
      true, false, "Dossier hors de la page de code"},
     {"a Western accent on a Japanese Windows, where only ASCII names are used", "932", u"\u00C9lise",
