@@ -71,7 +71,8 @@ TEST(RegFileReader, BadLinesAreSkippedAndDeletionsApply) {
                           "\"Bad\"=dword:123456789\n"
                           "\"AlsoBad\"=\"unterminated\n"
                           "garbage\n"
-                          "\"Good\"=\"yes\"\t \n";
+                          "\"Good\"=\"yes\"\t \n"
+                          "\"Empty\"=hex:\n";
     testing::internal::CaptureStderr();
     ASSERT_TRUE(regfile::readRegFile(content, root, "r"));
     std::string diagnostics = testing::internal::GetCapturedStderr();
@@ -79,8 +80,11 @@ TEST(RegFileReader, BadLinesAreSkippedAndDeletionsApply) {
     EXPECT_EQ(root.find({u"HKEY_NOWHERE"}), nullptr);
     Key *keep = root.find({u"HKEY_CURRENT_USER", u"Keep"});
     ASSERT_NE(keep, nullptr);
-    ASSERT_EQ(keep->values().size(), 1u);
+    ASSERT_EQ(keep->values().size(), 2u);
     EXPECT_EQ(keep->values()[0].name, u"Good");
+    EXPECT_EQ(keep->values()[1].name, u"Empty");
+    EXPECT_EQ(keep->values()[1].type, 3u); // binary, no bytes
+    EXPECT_TRUE(keep->values()[1].data.empty());
     EXPECT_EQ(diagnostics, "Ligne 2 ignoree dans le fichier de registre r\n"
                            "Ligne 3 ignoree dans le fichier de registre r\n"
                            "Ligne 8 ignoree dans le fichier de registre r\n"

@@ -60,8 +60,8 @@ TEST_F(RegistrySeam, The32BitViewOfTheMachineSoftwareIsWow6432Node) {
     os::HKey key = createKey(os::hkeyLocalMachine, path, os::keyWow64_32Key);
     setValue(key, "Where", os::regSz, "32" + nul);
     os::regCloseKey(key);
-    // The 32-bit view of SOFTWARE is its Wow6432Node, whose own 32-bit view is itself.
-    for (const char *parent : {"SOFTWARE", "SOFTWARE\\Wow6432Node"}) {
+    // The 32-bit view of SOFTWARE is its Wow6432Node, whose own 32-bit view is itself; letter case aside.
+    for (const char *parent : {"software", "SOFTWARE\\wow6432node"}) {
         os::HKey software = openKey(os::hkeyLocalMachine, parent, os::keyWow64_32Key);
         os::HKey child = nullptr;
         EXPECT_EQ(os::regOpenKeyEx(software, "VeltraTests\\View", os::keyRead, &child), os::errorSuccess) << parent;
@@ -72,6 +72,11 @@ TEST_F(RegistrySeam, The32BitViewOfTheMachineSoftwareIsWow6432Node) {
         openKey(os::hkeyLocalMachine, "SOFTWARE\\Wow6432Node\\VeltraTests\\View", os::keyWow64_64Key);
     ASSERT_NE(redirected, nullptr);
     EXPECT_EQ(valueData(redirected, "Where"), "32" + nul);
+    std::uint32_t type = 0;
+    unsigned char byte = 0;
+    EXPECT_EQ(os::regQueryValueEx(redirected, "Where", &type, nullptr, nullptr), os::errorSuccess); // the type alone
+    EXPECT_EQ(type, os::regSz);
+    EXPECT_EQ(os::regQueryValueEx(redirected, "Where", &type, &byte, nullptr), os::errorInvalidParameter);
     os::regCloseKey(redirected);
     EXPECT_EQ(openKey(os::hkeyLocalMachine, path, os::keyWow64_64Key), nullptr);
 }

@@ -103,6 +103,12 @@ TEST_F(SandboxRegistryTest, ChangesReachTheFileWhenTheKeyIsFlushedOrClosed) {
                                  os::keyReadWrite, &key, nullptr),
               os::errorSuccess);
     os::regCloseKey(key);
+    // In the 32-bit view of the machine's software, its Wow6432Node is one of those levels.
+    const std::uint32_t view32 = os::keyReadWrite | os::keyWow64_32Key;
+    EXPECT_EQ(os::regCreateKeyEx(os::hkeyLocalMachine, deep.c_str(), view32, &key, nullptr), os::errorSuccess);
+    os::regCloseKey(key);
+    EXPECT_EQ(os::regCreateKeyEx(os::hkeyLocalMachine, (deep + "\\x").c_str(), view32, &key, nullptr),
+              os::errorInvalidParameter);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "platform/file_stream.h"
 #include "platform/file_system.h"
 #include "platform/posix/host_path.h"
+#include "platform/posix/termination_signals.h"
 #include "platform/reg_file.h"
 
 #include "support/registry_machine.h"
@@ -143,6 +144,33 @@ TEST_F(HostileSandboxTest, ASignalOrASimulatedCrashSavesTheChangesNotYetFlushed)
             EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
         EXPECT_TRUE(holds(root() + "/registry.reg", u"unflushed" + std::u16string(1, char16_t('0' + signal))));
     }
+}
+
+TEST(TerminationSignals, ASignalTheProcessWasToldToIgnoreStaysIgnored) {
+    struct sigaction ignore = {}, before = {};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGHUP, &ignore, &before); // the child starts as under nohup
+    string self = "/proc/self/exe", filter = "--gtest_filter=IgnoringChild.KeepsSighupIgnored";
+    char *arguments[] = {self.data(), filter.data(), nullptr};
+    setenv("VELTRA_IGNORING_CHILD", "1", 1);
+    pid_t child = 0;
+    int spawned = posix_spawn(&child, self.c_str(), nullptr, nullptr, arguments, environ);
+    unsetenv("VELTRA_IGNORING_CHILD");
+    sigaction(SIGHUP, &before, nullptr);
+    ASSERT_EQ(spawned, 0);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
+// Only as the child of the test above.
+TEST(IgnoringChild, KeepsSighupIgnored) {
+    if (std::getenv("VELTRA_IGNORING_CHILD") == nullptr)
+        GTEST_SKIP() << "runs as the child of ASignalTheProcessWasToldToIgnoreStaysIgnored";
+    os::runBeforeTerminationSignals([] {});
+    struct sigaction now = {};
+    sigaction(SIGHUP, nullptr, &now);
+    EXPECT_EQ(now.sa_handler, SIG_IGN);
 }
 
 // Only as the child of the test above: writes a value, leaves its key open (nothing flushed) and
