@@ -167,6 +167,12 @@ TEST_F(BmpImageTest, HeadersThatLieAreRefused) {
     EXPECT_TRUE(load("fields.bmp", fields.bytes())) << "32-bit pixels with bit fields";
     fields.bits = 24;
     EXPECT_EQ(errorOf(fields), notBmp) << "bit fields in a 24-bit image";
+
+    std::string large = paletteImage(8, 256).bytes();
+    large.resize(64 << 20, '\0'); // what follows the pixels is no part of the image
+    EXPECT_TRUE(load("large.bmp", large)) << "a file of 64 MB at most is read: " << (image.error ? image.error : "");
+    large.push_back('\0');
+    EXPECT_FALSE(load("large.bmp", large)) << "a larger one is not";
 }
 
 } // namespace
