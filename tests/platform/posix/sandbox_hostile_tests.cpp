@@ -1,5 +1,6 @@
 // A sandbox holding a customer's machine: its paths cannot lead out of the sandbox folder, its
-// registry file keeps its mode and link, and its changes survive a signal or a failed save.
+// registry file keeps its mode and link, its changes survive a signal or a failed save, and a signal it
+// was started ignoring stays ignored.
 #include "platform/file_stream.h"
 #include "platform/file_system.h"
 #include "platform/posix/host_path.h"
@@ -146,6 +147,23 @@ TEST_F(HostileSandboxTest, ASignalOrASimulatedCrashSavesTheChangesNotYetFlushed)
     }
 }
 
+// Only as the child of the test above: writes a value, leaves its key open (nothing flushed) and
+// signals itself; it must end by that signal or the simulated crash, or by SIGALRM after 20 s.
+TEST(SignalledChild, WritesAndIsSignalled) {
+    const char *marker = std::getenv(childMarker);
+    if (marker == nullptr)
+        GTEST_SKIP() << "runs as the child of ASignalOrASimulatedCrashSavesTheChangesNotYetFlushed";
+    alarm(20);
+    os::HKey key = nullptr;
+    ASSERT_EQ(os::regCreateKeyEx(os::hkeyCurrentUser, "Software\\VeltraTests", os::keyReadWrite, &key, nullptr), 0u);
+    ASSERT_EQ(os::regSetValueEx(key, ("unflushed" + string(1, char('0' + std::atoi(marker)))).c_str(), os::regDword,
+                                reinterpret_cast<const unsigned char *>("\1\0\0\0"), 4),
+              0u);
+    raise(std::atoi(marker));
+    for (;;)
+        pause();
+}
+
 TEST(TerminationSignals, ASignalTheProcessWasToldToIgnoreStaysIgnored) {
     struct sigaction ignore = {}, before = {};
     ignore.sa_handler = SIG_IGN;
@@ -171,23 +189,6 @@ TEST(IgnoringChild, KeepsSighupIgnored) {
     struct sigaction now = {};
     sigaction(SIGHUP, nullptr, &now);
     EXPECT_EQ(now.sa_handler, SIG_IGN);
-}
-
-// Only as the child of the test above: writes a value, leaves its key open (nothing flushed) and
-// signals itself; it must end by that signal or the simulated crash, or by SIGALRM after 20 s.
-TEST(SignalledChild, WritesAndIsSignalled) {
-    const char *marker = std::getenv(childMarker);
-    if (marker == nullptr)
-        GTEST_SKIP() << "runs as the child of ASignalOrASimulatedCrashSavesTheChangesNotYetFlushed";
-    alarm(20);
-    os::HKey key = nullptr;
-    ASSERT_EQ(os::regCreateKeyEx(os::hkeyCurrentUser, "Software\\VeltraTests", os::keyReadWrite, &key, nullptr), 0u);
-    ASSERT_EQ(os::regSetValueEx(key, ("unflushed" + string(1, char('0' + std::atoi(marker)))).c_str(), os::regDword,
-                                reinterpret_cast<const unsigned char *>("\1\0\0\0"), 4),
-              0u);
-    raise(std::atoi(marker));
-    for (;;)
-        pause();
 }
 
 } // namespace
