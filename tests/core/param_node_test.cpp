@@ -40,8 +40,13 @@ TEST(ParamNodeChildren, ReversalOfOneLevelOrOfTheWholeTree) {
     root.ReverseChildren(true);
     EXPECT_EQ(ChildNames(root), "a,b,");
     EXPECT_EQ(ChildNames(*a), "y,x,");
-    a->SetValue("label", 0);
+    a->SetValue("label and more", 5);
+    EXPECT_STREQ(a->Value(), "label") << "a value given with its length";
     EXPECT_EQ(ChildNames(*a), "y,x,") << "a new value keeps the children";
+    a->ClearValue();
+    EXPECT_EQ(ChildNames(*a), "y,x,") << "so does clearing the value";
+    a->ClearValue(true);
+    EXPECT_EQ(ChildNames(*a), "") << "unless the children are cleared too";
 }
 
 TEST(ParamNodePaths, FindPathWalksComponentsIncludingEmptyOnes) {

@@ -36,6 +36,7 @@ std::string treeOf(const std::string &text) {
 
 TEST(ParamFileRead, NamesAndValues) {
     EXPECT_EQ(treeOf("a = 1"), "a=1");
+    EXPECT_EQ(treeOf("a = 1990 b = -9.5"), "a=1990,b=-9.5");
     EXPECT_EQ(treeOf("a=1"), "a=1=");
     EXPECT_EQ(treeOf("\"a\"=\"1\""), "a=1");
     EXPECT_EQ(treeOf("a"), "a=");

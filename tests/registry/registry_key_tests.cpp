@@ -76,6 +76,8 @@ TEST_F(RegistryKeyTest, CachesRefreshOnlyWhenAskedSubkeysComeLastFirstAndCountsA
     key.close();
     EXPECT_FALSE(key.queryInfo()); // closed: no answer, and the counts are zeroed
     EXPECT_EQ(key.SubkeyCount() + key.ValueCount(), 0u);
+    openForWriting(key, "Cache\\Sub1");
+    EXPECT_EQ(ListCount(key.subkeyNames(false, false)), 0) << "opened again, the key lists its own subkeys";
     EXPECT_EQ(diagnostics.text(), "");
 }
 
