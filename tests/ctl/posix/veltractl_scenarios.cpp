@@ -124,6 +124,7 @@ const Scenario scenarios[] = {
     {"undo_refuses_a_damaged_journal_and_takes_back_a_text_retyped_without_its_end", "",
      "veltractl deploy --host 4 --no-launch\nveltractl deploy --host 2 --no-launch\n"
      "cp " JOURNAL_OF("000002") "changes.txt kept && sed -i 's/\\t1:/\\t:/' " JOURNAL_OF("000002") "changes.txt\n"
+     "sed -i 's/:3100/:31zz/' " JOURNAL_OF("000001") "changes.txt\n" // hex data that is none
      "veltractl undo\nveltractl undo --preview --json\n"
      "mv kept " JOURNAL_OF("000002") "changes.txt && cd machine && "
      ADD_TO_REGISTRY("[" ACAD_2024_PROFILE "\\\\Dialogs\\\\Appload\\\\Startup]\\r\\n\"NumStartup\"=hex(1):31,00\\r\\n") "\n"
