@@ -2,6 +2,7 @@
 // view of HKEY_LOCAL_MACHINE\SOFTWARE under Wow6432Node and the rights of a non-administrator.
 #include "platform/registry.h"
 
+#include "core/spare_objects.h"
 #include "platform/codepage.h"
 #include "platform/posix/codepage.h"
 #include "platform/posix/crash_after.h"
@@ -11,9 +12,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <iterator>
+#include <memory>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 struct os::RegistryKeyObject {
@@ -37,11 +39,28 @@ namespace {
 constexpr std::uint32_t viewBits = keyWow64_32Key | keyWow64_64Key;
 constexpr std::uint32_t writeBits = 0x0006; // set value, create subkey
 
-std::unordered_set<HKey> &liveHandles() {
-    // Outlives the static objects that close keys at exit.
-    static auto *handles = new std::unordered_set<HKey>;
+// The key handles open now, sorted by address, and the objects of closed ones kept for later
+// opens with their path's storage. Both outlive the static objects that close keys at exit.
+std::vector<HKey> &liveHandles() {
+    static auto *handles = new std::vector<HKey>;
     return *handles;
 }
+
+SpareObjects<RegistryKeyObject> &spareHandles() {
+    static auto *spare = new SpareObjects<RegistryKeyObject>(256);
+    return *spare;
+}
+
+bool isLive(HKey key) {
+    const std::vector<HKey> &live = liveHandles();
+    return std::binary_search(live.begin(), live.end(), key, std::less<HKey>());
+}
+
+// A handle object being made: given back to the spare ones unless it becomes a live handle.
+struct GiveBack {
+    void operator()(RegistryKeyObject *object) const { spareHandles().give(object); }
+};
+using NewHandle = std::unique_ptr<RegistryKeyObject, GiveBack>;
 
 const char16_t *predefinedHive(HKey key) {
     if (key == hkeyClassesRoot)
@@ -71,7 +90,7 @@ const RegistryKeyObject *describe(HKey key) {
     for (std::size_t index = 0; index < std::size(predefined); ++index)
         if (key == predefined[index])
             return &(*hives)[index];
-    return liveHandles().count(key) != 0 ? key : nullptr;
+    return isLive(key) ? key : nullptr;
 }
 
 bool isAdmin() {
@@ -117,13 +136,16 @@ bool componentIs(const std::u16string &path, std::size_t start, std::size_t end,
                       [&](char16_t a, char16_t b) { return fold(a) == fold(b); });
 }
 
-// parent\subKey, components split at '\' (empty ones skipped), seen from the view the access asks
-// for or else the parent's; `fits`: its names are within what Windows allows, so that the registry
-// file reads back whole (the parent's are).
-RegistryKeyObject childOf(const RegistryKeyObject &parent, const char *subKey, std::uint32_t access,
-                          bool &fits) {
-    std::uint32_t view = access & viewBits ? access & viewBits : parent.view;
-    RegistryKeyObject child{{}, view, false, (access & writeBits) != 0};
+// child := parent\subKey, components split at '\' (empty ones skipped), seen from the view the
+// access asks for or else the parent's; `fits`: its names are within what Windows allows, so that
+// the registry file reads back whole (the parent's are). Every field of child is set anew.
+void childOf(const RegistryKeyObject &parent, const char *subKey, std::uint32_t access, bool &fits,
+             RegistryKeyObject &child) {
+    child.view = access & viewBits ? access & viewBits : parent.view;
+    child.written = false;
+    child.canWrite = (access & writeBits) != 0;
+    child.node = nullptr;
+    child.nodeGeneration = 0;
     std::string_view rest = subKey == nullptr ? "" : subKey;
     std::u16string &path = child.path;
     path.reserve(parent.path.size() + rest.size() + 14); // room for separators and a Wow6432Node
@@ -149,7 +171,7 @@ RegistryKeyObject childOf(const RegistryKeyObject &parent, const char *subKey, s
     path.resize(kept);
     fits = fits && child.depth <= regtree::maxKeyDepth + 1;
     if (child.view != keyWow64_32Key || !inMachineHive(path) || child.depth == 1)
-        return child;
+        return;
     std::size_t second = machineHive.size() + 1, afterSecond = componentEnd(path, second);
     bool redirected =
         componentIs(path, second, afterSecond, u"SOFTWARE") &&
@@ -161,7 +183,6 @@ RegistryKeyObject childOf(const RegistryKeyObject &parent, const char *subKey, s
         ++child.depth;
         fits = fits && child.depth <= regtree::maxKeyDepth + 1;
     }
-    return child;
 }
 
 // The tree key of a handle: a hive always exists, even before it holds anything.
@@ -221,9 +242,17 @@ void findBelowParent(const RegistryKeyObject &parent, RegistryKeyObject &child) 
     child.nodeGeneration = parent.nodeGeneration;
 }
 
-HKey newHandle(RegistryKeyObject object) {
-    HKey handle = new RegistryKeyObject(std::move(object));
-    liveHandles().insert(handle);
+// parent\subKey as childOf makes it, in a spare handle object when one is kept.
+NewHandle newChild(const RegistryKeyObject &parent, const char *subKey, std::uint32_t access, bool &fits) {
+    NewHandle child(spareHandles().take());
+    childOf(parent, subKey, access, fits, *child);
+    return child;
+}
+
+HKey makeLive(NewHandle object) {
+    std::vector<HKey> &live = liveHandles();
+    HKey handle = object.release();
+    live.insert(std::upper_bound(live.begin(), live.end(), handle, std::less<HKey>()), handle);
     return handle;
 }
 
@@ -257,15 +286,15 @@ unsigned long regOpenKeyEx(HKey parent, const char *subKey, std::uint32_t access
         return errorInvalidHandle;
     SandboxRegistry::instance().refresh();
     bool fits;
-    RegistryKeyObject child = childOf(*parentObject, subKey, access, fits);
+    NewHandle child = newChild(*parentObject, subKey, access, fits);
     if (!fits)
         return errorInvalidParameter;
-    findBelowParent(*parentObject, child);
-    if (keyOf(child) == nullptr)
+    findBelowParent(*parentObject, *child);
+    if (keyOf(*child) == nullptr)
         return errorFileNotFound;
-    if ((access & writeBits) != 0 && !mayWrite(child.path))
+    if ((access & writeBits) != 0 && !mayWrite(child->path))
         return errorAccessDenied;
-    *result = newHandle(std::move(child));
+    *result = makeLive(std::move(child));
     return errorSuccess;
 }
 
@@ -279,21 +308,21 @@ unsigned long regCreateKeyEx(HKey parent, const char *subKey, std::uint32_t acce
         return errorInvalidHandle;
     SandboxRegistry::instance().refresh();
     bool fits;
-    RegistryKeyObject child = childOf(*parentObject, subKey, access, fits);
+    NewHandle child = newChild(*parentObject, subKey, access, fits);
     if (!fits)
         return errorInvalidParameter;
-    if (!mayWrite(child.path))
+    if (!mayWrite(child->path))
         return errorAccessDenied;
-    if (keyOf(child) == nullptr) {
-        SandboxRegistry::instance().createKey(componentsOf(child.path));
-        child.written = true;
+    if (keyOf(*child) == nullptr) {
+        SandboxRegistry::instance().createKey(componentsOf(child->path));
+        child->written = true;
         if (created != nullptr)
             *created = true;
-        *result = newHandle(std::move(child));
+        *result = makeLive(std::move(child));
         countMachineChange();
         return errorSuccess;
     }
-    *result = newHandle(std::move(child));
+    *result = makeLive(std::move(child));
     return errorSuccess;
 }
 
@@ -393,12 +422,12 @@ unsigned long regDeleteTree(HKey parent, const char *subKey, std::uint32_t view)
         return errorInvalidHandle;
     SandboxRegistry::instance().refresh();
     bool fits; // a path too long is simply not found
-    RegistryKeyObject child = childOf(*parentObject, subKey, view, fits);
-    if (child.depth == parentObject->depth)
+    NewHandle child = newChild(*parentObject, subKey, view, fits);
+    if (child->depth == parentObject->depth)
         return errorInvalidParameter;
-    if (!mayWrite(child.path))
+    if (!mayWrite(child->path))
         return errorAccessDenied;
-    if (!SandboxRegistry::instance().removeKey(componentsOf(child.path)))
+    if (!SandboxRegistry::instance().removeKey(componentsOf(child->path)))
         return errorFileNotFound;
     countMachineChange();
     return SandboxRegistry::instance().save() ? errorSuccess : errorAccessDenied;
@@ -414,11 +443,14 @@ unsigned long regFlushKey(HKey key) {
 unsigned long regCloseKey(HKey key) {
     if (predefinedHive(key) != nullptr)
         return errorSuccess;
-    if (liveHandles().erase(key) == 0)
+    std::vector<HKey> &live = liveHandles();
+    auto at = std::lower_bound(live.begin(), live.end(), key, std::less<HKey>());
+    if (at == live.end() || *at != key)
         return errorInvalidHandle;
+    live.erase(at);
     if (key->written)
         SandboxRegistry::instance().save();
-    delete key;
+    spareHandles().give(key);
     return errorSuccess;
 }
 
