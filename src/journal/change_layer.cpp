@@ -1,6 +1,7 @@
 // The change layer: journaled changes in apply mode, recorded ones in preview mode.
 #include "journal/change_layer.h"
 
+#include "core/spare_objects.h"
 #include "journal/key_name.h"
 #include "journal/preview_state.h"
 #include "journal/run_journal.h"
@@ -43,6 +44,13 @@ struct Run {
 Run &run() {
     static Run *current = new Run; // used by keys closed at exit, after the static objects
     return *current;
+}
+
+// The keys closed, kept for later opens with their path's storage; outlives the static objects
+// that close keys at exit.
+SpareObjects<Key> &spareKeys() {
+    static auto *spare = new SpareObjects<Key>(256);
+    return *spare;
 }
 
 std::string &endedRunFolder() {
@@ -214,14 +222,20 @@ unsigned long openKey(os::HKey root, const char *path, std::uint32_t access, boo
     }
     if (result != os::errorSuccess)
         return result;
-    *key = new Key{handle, root, subKey, access, (access & writeBits) != 0};
+    Key *opened = spareKeys().take();
+    opened->handle = handle;
+    opened->root = root;
+    opened->path.assign(subKey);
+    opened->access = access;
+    opened->writable = (access & writeBits) != 0;
+    *key = opened;
     return os::errorSuccess;
 }
 
 void closeKey(Key *key) {
     if (key != nullptr && key->handle != nullptr)
         os::regCloseKey(key->handle);
-    delete key;
+    spareKeys().give(key);
 }
 
 unsigned long readValues(Key *key, std::vector<RegValue> &values, std::vector<std::string> &lost) {
@@ -233,7 +247,10 @@ unsigned long readValues(Key *key, std::vector<RegValue> &values, std::vector<st
     if (key->handle != nullptr)
         result = os::regQueryInfoKey(key->handle, nullptr, nullptr, &count, &nameSize, &dataSize);
     values.reserve(count);
-    std::string name(nameSize + 1, '\0'), data(dataSize + 1, '\0'); // one buffer for every value
+    // One buffer for every value, kept from one read to the next: a value takes a copy of its part.
+    static thread_local std::string name, data;
+    name.assign(nameSize + 1, '\0');
+    data.resize(dataSize + 1);
     for (std::uint32_t index = 0; key->handle != nullptr && result == os::errorSuccess; ++index) {
         RegValue value;
         std::uint32_t nameLength = nameSize + 1, size = dataSize + 1;

@@ -28,18 +28,22 @@ Bytes dataToStored(std::uint32_t type, const unsigned char *data, std::uint32_t 
     return stored;
 }
 
-Bytes dataFromStored(std::uint32_t type, const Bytes &stored, bool &exact) {
+const Bytes &dataFromStored(std::uint32_t type, const Bytes &stored, bool &exact) {
     exact = true;
     if (!isTextType(type))
         return stored;
-    std::u16string wide(stored.size() / 2, u'\0');
+    // Kept from one value to the next, so that a read allocates nothing once they have grown.
+    static thread_local std::u16string wide;
+    static thread_local std::string narrow;
+    static thread_local Bytes converted;
+    wide.resize(stored.size() / 2);
     for (std::size_t i = 0; i < wide.size(); ++i)
         wide[i] = char16_t(stored[2 * i] | (stored[2 * i + 1] << 8));
-    std::string narrow;
     exact = systemFromU16(wide, narrow);
     if (stored.size() % 2 != 0)
         narrow += static_cast<char>(stored.back());
-    return Bytes(narrow.begin(), narrow.end());
+    converted.assign(narrow.begin(), narrow.end());
+    return converted;
 }
 
 unsigned long copyNameOut(const std::u16string &wideName, char *buffer, std::uint32_t *length, bool &exact) {

@@ -20,8 +20,9 @@ bool isTextType(std::uint32_t type);
 Bytes dataToStored(std::uint32_t type, const unsigned char *data, std::uint32_t size);
 
 // The reverse. An odd last byte of a text value is kept as one character. exact becomes false
-// when a character of a text has no form in the system code page ('?' stands for it).
-Bytes dataFromStored(std::uint32_t type, const Bytes &stored, bool &exact);
+// when a character of a text has no form in the system code page ('?' stands for it). Other types
+// give `stored` itself; a text, a buffer of the thread's that the next call replaces.
+const Bytes &dataFromStored(std::uint32_t type, const Bytes &stored, bool &exact);
 
 // Copies `name` (UTF-16, converted to the system code page) and its NUL into a buffer of *length
 // characters; *length becomes the name's length. Too small: errorMoreData, *length the length

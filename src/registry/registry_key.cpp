@@ -116,7 +116,7 @@ NodeList RegistryKey::readValues(bool refresh, bool encode) {
     if (!hasHandle() || (values != nullptr && !refresh))
         return values;
     freeValues();
-    std::vector<journal::RegValue> read;
+    static thread_local std::vector<journal::RegValue> read; // its storage kept from one key to the next
     std::vector<std::string> lost;
     if (journal::readValues(handle, read, lost) != os::errorSuccess)
         report("Erreur de lecture du registre");
