@@ -72,7 +72,7 @@ void DetectionKeys::list(Entry &key) {
     if (key.namesRead)
         return;
     key.namesRead = true;
-    NodeList names = readReported(key.namesReport, [&] { return key.key.subkeyNames(false, false); });
+    NodeList names = readReported(key.namesReport, [&] { return key.key.subkeyNames(false); });
     for (NodeCell *cell = names; cell; cell = cell->next)
         key.names.push_back(static_cast<const char *>(cell->item));
     std::reverse(key.names.begin(), key.names.end()); // the list is last first
@@ -94,7 +94,7 @@ NodeList DetectionKeys::subkeyNames(const std::string &path) {
     Entry &key = entry(path);
     list(key);
     diagnosticStream().write(key.namesReport.c_str());
-    return key.key.subkeyNames(false, false);
+    return key.key.subkeyNames(false);
 }
 
 bool DetectionKeys::mayExist(const std::string &path) {

@@ -122,7 +122,7 @@ struct Walk {
         if (depth >= maxDepth)
             return;
         std::vector<std::string> names;
-        for (NodeCell *cell = key.subkeyNames(false, false); cell; cell = cell->next)
+        for (NodeCell *cell = key.subkeyNames(false); cell; cell = cell->next)
             names.insert(names.begin(), static_cast<const char *>(cell->item)); // listed last first
         for (const std::string &name : names)
             visit(path + "/" + name, depth + 1);

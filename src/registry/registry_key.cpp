@@ -158,33 +158,31 @@ const char *RegistryKey::readValue(const char *name, bool refresh, bool encode) 
     return node != nullptr ? node->Value() : nullptr;
 }
 
-NodeList RegistryKey::subkeyNames(bool refresh, bool detach) {
+NodeList RegistryKey::subkeyNames(bool refresh) {
     if (!isOpen)
         return nullptr;
-    if (hasHandle() && (subkeys == nullptr || refresh)) {
-        freeNames(subkeys);
+    if (hasHandle() && (subkeyCells.empty() || refresh)) {
+        subkeyText.clear();
+        subkeyCells.clear();
         std::vector<std::string> names, lost;
         if (journal::subkeyNames(handle, names, lost) != os::errorSuccess)
             report("Erreur de parcours du registre");
         for (const std::string &name : lost)
             reportLost("Cle", path, name.c_str());
+        std::size_t size = 0;
         for (const std::string &name : names)
-            ListPushFront(subkeys, DupBytes(name.c_str(), 0));
+            size += name.size() + 1;
+        subkeyText.reserve(size);
+        for (const std::string &name : names)
+            subkeyText.append(name.c_str(), name.size() + 1);
+        subkeyCells.resize(names.size());
+        char *text = subkeyText.data();
+        for (std::size_t index = 0; index < names.size(); ++index) {
+            subkeyCells[index] = {index > 0 ? &subkeyCells[index - 1] : nullptr, text};
+            text += names[index].size() + 1;
+        }
     }
-    NodeList names = subkeys;
-    if (detach)
-        subkeys = nullptr;
-    return names;
-}
-
-void RegistryKey::freeNames(NodeList &names) {
-    while (names != nullptr) {
-        NodeCell *cell = names;
-        names = cell->next;
-        char *name = static_cast<char *>(cell->item);
-        FreeHeapCopy(name);
-        delete cell;
-    }
+    return subkeyCells.empty() ? nullptr : &subkeyCells.back();
 }
 
 bool RegistryKey::writeValues(NodeList nodes, bool numbersAsDword) {
@@ -273,7 +271,8 @@ void RegistryKey::reset() {
     close();
     FreeHeapCopy(path);
     freeValues();
-    freeNames(subkeys);
+    subkeyText.clear();
+    subkeyCells.clear();
     maxValueNameLength = maxValueDataLength = subkeyCount = valueCount = maxSubkeyNameLength = 0;
 }
 

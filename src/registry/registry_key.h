@@ -52,10 +52,9 @@ public:
     // a character the system's code page cannot hold (reported when the values were read): a
     // value that must then be neither used nor replaced.
     bool isUnreadable(const char *name);
-    // The subkey names (owned copies), last enumerated first; null when closed. With detach the
-    // caller takes the list (free it with freeNames) and the cache is emptied.
-    NodeList subkeyNames(bool refresh, bool detach);
-    static void freeNames(NodeList &names);
+    // The subkey names, last enumerated first, owned by the key (listed again when refresh or
+    // when the last listing was empty); null when closed.
+    NodeList subkeyNames(bool refresh);
 
     // Writes every node that has a value; true when all were written. Nodes whose value is none are
     // skipped. Integer nodes are 32-bit numbers only with numbersAsDword.
@@ -88,8 +87,9 @@ private:
     char *path = nullptr;
     NodeList values = nullptr;
     std::vector<std::string> unreadable; // values left out of `values`, as the system names them
-    NodeList subkeys = nullptr;
-    journal::Key *handle = nullptr; // through the change layer, which journals or previews writes
+    std::string subkeyText;              // the subkey names listed, each followed by its NUL
+    std::vector<NodeCell> subkeyCells;   // their list: the last cell is its head, items in subkeyText
+    journal::Key *handle = nullptr;      // through the change layer, which journals or previews writes
     os::HKey rootHandle = nullptr;
     bool isOpen = false;
     std::uint32_t maxValueNameLength = 0;

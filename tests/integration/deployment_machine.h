@@ -84,7 +84,7 @@ protected:
         key.openPath(path.c_str(), false);
         for (NodeCell *cell = key.readValues(true, true); cell != nullptr; cell = cell->next)
             out[prefix + ParamNodeOf(cell)->Name()] = ParamNodeOf(cell)->Value();
-        for (NodeCell *cell = key.subkeyNames(true, false); cell != nullptr; cell = cell->next)
+        for (NodeCell *cell = key.subkeyNames(true); cell != nullptr; cell = cell->next)
             collect(path + "/" + static_cast<char *>(cell->item),
                     prefix + static_cast<char *>(cell->item) + "/", out);
     }

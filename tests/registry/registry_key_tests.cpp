@@ -65,7 +65,7 @@ TEST_F(RegistryKeyTest, CachesRefreshOnlyWhenAskedSubkeysComeLastFirstAndCountsA
         os::regCloseKey(createKey(writer, name));
     os::regCloseKey(writer);
     os::regCloseKey(raw);
-    NodeList names = key.subkeyNames(true, false);
+    NodeList names = key.subkeyNames(true);
     ASSERT_EQ(ListCount(names), 3);
     EXPECT_STREQ(static_cast<char *>(names->item), "Sub3");
     EXPECT_STREQ(static_cast<char *>(ListCellAt(names, 2)->item), "Sub1");
@@ -77,7 +77,7 @@ TEST_F(RegistryKeyTest, CachesRefreshOnlyWhenAskedSubkeysComeLastFirstAndCountsA
     EXPECT_FALSE(key.queryInfo()); // closed: no answer, and the counts are zeroed
     EXPECT_EQ(key.SubkeyCount() + key.ValueCount(), 0u);
     openForWriting(key, "Cache\\Sub1");
-    EXPECT_EQ(ListCount(key.subkeyNames(false, false)), 0) << "opened again, the key lists its own subkeys";
+    EXPECT_EQ(ListCount(key.subkeyNames(false)), 0) << "opened again, the key lists its own subkeys";
     EXPECT_EQ(diagnostics.text(), "");
 }
 
