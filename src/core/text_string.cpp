@@ -5,7 +5,6 @@
 #include "core/param_node.h"
 #include "core/text_functions.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -103,7 +102,13 @@ char TextString::CharAt(int index, int *found) const {
 }
 
 void TextString::ReplaceChar(char from, char to) {
-    std::replace(buffer, buffer + length, from, to);
+    char *end = buffer + length; // a path has few separators: memchr skips to each
+    for (char *at = buffer; at != end; ++at) {
+        at = static_cast<char *>(std::memchr(at, from, static_cast<std::size_t>(end - at)));
+        if (at == nullptr)
+            return;
+        *at = to;
+    }
 }
 
 void TextString::ToForwardSlashes() {

@@ -3,11 +3,11 @@
 
 #include "registry/registry_key.h"
 
-#include <cstring>
+#include <string_view>
 
 RegistryKey *registryRootNamed(const char *name, std::size_t length) {
     static const struct {
-        const char *name;
+        std::string_view name;
         RegistryKey *root;
     } roots[] = {
         {"HKEY_CLASSES_ROOT", &RegistryKey::ClassesRoot},    {"HKEY_CURRENT_USER", &RegistryKey::CurrentUser},
@@ -15,7 +15,7 @@ RegistryKey *registryRootNamed(const char *name, std::size_t length) {
         {"HKEY_LOCAL_MACHINE", &RegistryKey::LocalMachine},
     };
     for (const auto &entry : roots)
-        if (std::strlen(entry.name) == length && std::memcmp(entry.name, name, length) == 0)
+        if (entry.name == std::string_view(name, length))
             return entry.root;
     return nullptr;
 }

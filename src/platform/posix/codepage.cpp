@@ -85,13 +85,14 @@ private:
 template <typename From, typename To> bool appendedAsAscii(std::basic_string_view<From> text, std::basic_string<To> &out) {
     std::size_t at = out.size();
     out.resize(at + text.size());
-    for (std::size_t index = 0; index < text.size(); ++index) {
-        auto unit = static_cast<std::make_unsigned_t<From>>(text[index]);
+    To *into = &out[at];
+    for (From character : text) {
+        auto unit = static_cast<std::make_unsigned_t<From>>(character);
         if (unit >= 0x80) {
             out.resize(at);
             return false;
         }
-        out[at + index] = static_cast<To>(unit);
+        *into++ = static_cast<To>(unit);
     }
     return true;
 }

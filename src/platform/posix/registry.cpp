@@ -332,15 +332,17 @@ unsigned long regQueryInfoKey(HKey key, std::uint32_t *subkeyCount, std::uint32_
     std::uint32_t counts[5] = {};
     const regtree::Key *found = nullptr;
     unsigned long result = readKey(key, found);
-    if (found != nullptr) {
+    if (found != nullptr) { // the longest lengths looked for only when asked: a key may have many
         counts[0] = static_cast<std::uint32_t>(found->subkeys().size());
-        for (const auto &subkey : found->subkeys())
-            counts[1] = std::max(counts[1], static_cast<std::uint32_t>(subkey->name().size()));
+        if (maxSubkeyNameLength != nullptr)
+            for (const auto &subkey : found->subkeys())
+                counts[1] = std::max(counts[1], static_cast<std::uint32_t>(subkey->name().size()));
         counts[2] = static_cast<std::uint32_t>(found->values().size());
-        for (const regtree::Value &value : found->values()) {
-            counts[3] = std::max(counts[3], static_cast<std::uint32_t>(value.name.size()));
-            counts[4] = std::max(counts[4], static_cast<std::uint32_t>(value.data.size()));
-        }
+        if (maxValueNameLength != nullptr || maxValueDataLength != nullptr)
+            for (const regtree::Value &value : found->values()) {
+                counts[3] = std::max(counts[3], static_cast<std::uint32_t>(value.name.size()));
+                counts[4] = std::max(counts[4], static_cast<std::uint32_t>(value.data.size()));
+            }
     }
     std::uint32_t *outputs[5] = {subkeyCount, maxSubkeyNameLength, valueCount, maxValueNameLength,
                                  maxValueDataLength};
