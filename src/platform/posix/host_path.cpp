@@ -53,10 +53,12 @@ std::string entryIgnoringCase(const std::string &folder, const std::string &name
 }
 
 // Appends one component to a path being resolved; found stays true while every component
-// so far exists on the host. As written: each component taken as it is, none looked at.
-void appendComponent(std::string &path, const std::string &name, bool &found, bool asWritten) {
+// so far exists on the host. As written: each component taken as it is, none looked at. A path
+// equal to `missing` is known not to exist: it is not looked at again.
+void appendComponent(std::string &path, const std::string &name, bool &found, bool asWritten,
+                     const std::string &missing) {
     std::string written = joined(path, name);
-    if (asWritten || !found || name == "." || name == ".." || exists(written)) {
+    if (asWritten || !found || name == "." || name == ".." || (written != missing && exists(written))) {
         path = written;
         return;
     }
@@ -84,17 +86,19 @@ std::string realExistingPart(const std::string &path) {
     }
 }
 
-// hostPath, or with asWritten the host path of the same components taken as they are written.
-std::string resolvedPath(const std::string &path, bool asWritten) {
+// hostPath, or with asWritten the host path of the same components taken as they are written;
+// found: whether each component was found (as written or in another letter case), so that the
+// path exists unless found is false; missing: a host path known not to exist.
+std::string resolvedPath(const std::string &path, bool asWritten, bool &found, const std::string &missing) {
     std::string resolved;
     std::size_t at = 0;
-    bool found = true;
+    found = true;
     bool drive = hasDriveLetter(path);
     if (drive) {
         resolved = sandboxRoot();
         std::string folder = "drive_";
         folder.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(path[0]))));
-        appendComponent(resolved, folder, found, asWritten);
+        appendComponent(resolved, folder, found, asWritten, missing);
         resolved.push_back('/');
         at = 2;
     } else if (!path.empty() && isSeparator(path[0])) {
@@ -124,7 +128,7 @@ std::string resolvedPath(const std::string &path, bool asWritten) {
             continue;
         }
         levels.push_back({resolved.size(), found});
-        appendComponent(resolved, name, found, asWritten);
+        appendComponent(resolved, name, found, asWritten, missing);
     }
     if (!path.empty() && isSeparator(path.back()) && !resolved.empty() && resolved.back() != '/')
         resolved.push_back('/');
@@ -133,12 +137,19 @@ std::string resolvedPath(const std::string &path, bool asWritten) {
 
 } // namespace
 
-std::string hostPath(const char *windowsPath) {
+std::string hostPath(const char *windowsPath, bool &found) {
     std::string path = utf8FromSystem(windowsPath == nullptr ? "" : windowsPath);
     // A path that exists as written is its own resolution, each of its components existing so: one
     // status read instead of one per component.
-    std::string written = resolvedPath(path, true);
-    return exists(written) ? written : resolvedPath(path, false);
+    std::string written = resolvedPath(path, true, found, std::string());
+    if (exists(written))
+        return written;
+    return resolvedPath(path, false, found, written);
+}
+
+std::string hostPath(const char *windowsPath) {
+    bool found;
+    return hostPath(windowsPath, found);
 }
 
 std::string hostPathForWriting(const char *windowsPath) {
