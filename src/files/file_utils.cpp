@@ -104,8 +104,27 @@ int deleteFile(const char *path) {
     return fits(path) && journal::deleteFile(path);
 }
 
+namespace {
+FileExistenceMemo *innermostMemo = nullptr;
+} // namespace
+
+FileExistenceMemo::FileExistenceMemo() : outer(innermostMemo) {
+    innermostMemo = this;
+}
+
+FileExistenceMemo::~FileExistenceMemo() {
+    innermostMemo = outer;
+}
+
 int fileExists(const char *path) {
-    return fits(path) && journal::pathExists(path);
+    if (!fits(path))
+        return 0;
+    if (innermostMemo == nullptr)
+        return journal::pathExists(path);
+    auto [answer, firstAsked] = innermostMemo->answers.try_emplace(path, 0);
+    if (firstAsked)
+        answer->second = journal::pathExists(path);
+    return answer->second;
 }
 
 int folderExists(const char *path) {

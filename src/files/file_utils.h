@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <unordered_map>
 
 class TextString;
 
@@ -40,6 +42,23 @@ int makeParentFolders(const char *filePath, bool withParents);
 int deleteFile(const char *path);
 // 1 when path exists (file or folder).
 int fileExists(const char *path);
+
+// While one is alive, fileExists answers a path asked before with its first answer: for a walk that
+// changes no file and looks at some several times (host detection asks each maker's launcher once
+// per installation). Scopes nest; the innermost one answers.
+class FileExistenceMemo {
+public:
+    FileExistenceMemo();
+    ~FileExistenceMemo();
+    FileExistenceMemo(const FileExistenceMemo &) = delete;
+    FileExistenceMemo &operator=(const FileExistenceMemo &) = delete;
+
+private:
+    friend int fileExists(const char *path);
+    std::unordered_map<std::string, int> answers;
+    FileExistenceMemo *outer;
+};
+
 // 1 when path is a folder that can be listed (a missing one writes the scanner's diagnostic).
 int folderExists(const char *path);
 

@@ -112,6 +112,7 @@ void addTextChild(ParamNode &node, const char *name, const char *text) {
 void detectHosts(ParamNode &result) {
     result.DeleteChildren();
     DetectionKeys keys;
+    FileExistenceMemo files; // the files, like the keys, looked at once per detection
     for (const HostVersion *row = hostCatalogue(); row->displayName; ++row)
         detectHostVersion(*row, result, keys);
     addForcedHost(result);
