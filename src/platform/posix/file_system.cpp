@@ -176,9 +176,7 @@ int access(const char *path, int mode) {
         hostMode |= W_OK;
     if (mode & 4)
         hostMode |= R_OK;
-    bool found;
-    std::string host = hostPath(path, found);
-    return found && ::access(host.c_str(), hostMode) == 0 ? 0 : -1; // a path surely missing is not asked
+    return hostAccess(path, hostMode) ? 0 : -1;
 }
 
 } // namespace os

@@ -7,10 +7,12 @@
 #include "platform/posix/sandbox_root.h"
 
 #include <cctype>
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace os {
@@ -52,13 +54,25 @@ std::string entryIgnoringCase(const std::string &folder, const std::string &name
     return match;
 }
 
+// What a resolution knows before it starts: a host path absent as written (or a dangling link,
+// which the listing of its folder finds) and a folder that exists as written, so that the folders
+// above it do too. Neither is looked at again.
+struct Known {
+    std::string absent;
+    std::string existing;
+    bool exists(const std::string &path) const {
+        bool aboveExisting = !existing.empty() && existing.compare(0, path.size(), path) == 0 &&
+                             (existing.size() == path.size() || existing[path.size()] == '/');
+        return path != absent && (aboveExisting || os::exists(path));
+    }
+};
+
 // Appends one component to a path being resolved; found stays true while every component
-// so far exists on the host. As written: each component taken as it is, none looked at. A path
-// equal to `missing` is known not to exist: it is not looked at again.
+// so far exists on the host. As written: each component taken as it is, none looked at.
 void appendComponent(std::string &path, const std::string &name, bool &found, bool asWritten,
-                     const std::string &missing) {
+                     const Known &known) {
     std::string written = joined(path, name);
-    if (asWritten || !found || name == "." || name == ".." || (written != missing && exists(written))) {
+    if (asWritten || !found || name == "." || name == ".." || known.exists(written)) {
         path = written;
         return;
     }
@@ -88,8 +102,8 @@ std::string realExistingPart(const std::string &path) {
 
 // hostPath, or with asWritten the host path of the same components taken as they are written;
 // found: whether each component was found (as written or in another letter case), so that the
-// path exists unless found is false; missing: a host path known not to exist.
-std::string resolvedPath(const std::string &path, bool asWritten, bool &found, const std::string &missing) {
+// path surely names nothing when found is false.
+std::string resolvedPath(const std::string &path, bool asWritten, bool &found, const Known &known) {
     std::string resolved;
     std::size_t at = 0;
     found = true;
@@ -98,7 +112,7 @@ std::string resolvedPath(const std::string &path, bool asWritten, bool &found, c
         resolved = sandboxRoot();
         std::string folder = "drive_";
         folder.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(path[0]))));
-        appendComponent(resolved, folder, found, asWritten, missing);
+        appendComponent(resolved, folder, found, asWritten, known);
         resolved.push_back('/');
         at = 2;
     } else if (!path.empty() && isSeparator(path[0])) {
@@ -128,28 +142,45 @@ std::string resolvedPath(const std::string &path, bool asWritten, bool &found, c
             continue;
         }
         levels.push_back({resolved.size(), found});
-        appendComponent(resolved, name, found, asWritten, missing);
+        appendComponent(resolved, name, found, asWritten, known);
     }
     if (!path.empty() && isSeparator(path.back()) && !resolved.empty() && resolved.back() != '/')
         resolved.push_back('/');
     return resolved;
 }
 
+// The resolution of a path whose host path as written, `written`, is absent: the folder holding
+// its last component is looked at first, so that when it exists only that component is looked for.
+std::string resolvedAbsent(const std::string &path, const std::string &written, bool &found) {
+    Known known{written, {}};
+    std::size_t slash = written.find_last_of('/');
+    if (slash != std::string::npos && slash > 0 && slash + 1 < written.size() &&
+        exists(written.substr(0, slash)))
+        known.existing = written.substr(0, slash);
+    return resolvedPath(path, false, found, known);
+}
+
 } // namespace
 
-std::string hostPath(const char *windowsPath, bool &found) {
+std::string hostPath(const char *windowsPath) {
     std::string path = utf8FromSystem(windowsPath == nullptr ? "" : windowsPath);
     // A path that exists as written is its own resolution, each of its components existing so: one
     // status read instead of one per component.
-    std::string written = resolvedPath(path, true, found, std::string());
-    if (exists(written))
-        return written;
-    return resolvedPath(path, false, found, written);
+    bool found;
+    std::string written = resolvedPath(path, true, found, Known());
+    return exists(written) ? written : resolvedAbsent(path, written, found);
 }
 
-std::string hostPath(const char *windowsPath) {
+bool hostAccess(const char *windowsPath, int hostMode) {
+    std::string path = utf8FromSystem(windowsPath == nullptr ? "" : windowsPath);
     bool found;
-    return hostPath(windowsPath, found);
+    std::string written = resolvedPath(path, true, found, Known());
+    if (::access(written.c_str(), hostMode) == 0)
+        return true; // it exists as written, so it is its own resolution
+    if (errno != ENOENT && exists(written))
+        return false; // its own resolution, which refuses hostMode
+    std::string resolved = resolvedAbsent(path, written, found);
+    return found && ::access(resolved.c_str(), hostMode) == 0; // a path surely missing is not asked
 }
 
 std::string hostPathForWriting(const char *windowsPath) {

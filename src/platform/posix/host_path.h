@@ -12,9 +12,9 @@ namespace os {
 // Empty components are skipped; a trailing separator is kept. On a drive, "." is skipped and ".."
 // takes back the previous component, never above the drive's root (C:\nope\..\x is C:\x).
 std::string hostPath(const char *windowsPath);
-// hostPath; found becomes false when a component has no entry of its name in any letter case, so
-// that the path surely names nothing on the host.
-std::string hostPath(const char *windowsPath, bool &found);
+// Whether the file or folder of a Windows path exists and allows hostMode (R_OK, W_OK, F_OK), as
+// access(2) answers for its host path.
+bool hostAccess(const char *windowsPath, int hostMode);
 
 // hostPath for a file or folder about to be written, created or deleted: empty (which no host
 // call accepts) when a drive path would lead out of the sandbox folder through a symbolic link.
