@@ -50,7 +50,8 @@ TEST_F(RegistrySeam, KeysAreFoundWithoutRegardToCaseAndEnumerateSorted) {
     EXPECT_EQ(openKey(os::hkeyCurrentUser, base + "\\Alpha"), nullptr);
     // The handle still open on the deleted key reads nothing.
     EXPECT_NE(os::regQueryInfoKey(tree, nullptr, nullptr, nullptr, nullptr, nullptr), os::errorSuccess);
-    os::regCloseKey(tree);
+    EXPECT_EQ(os::regCloseKey(tree), os::errorSuccess);
+    EXPECT_EQ(os::regCloseKey(tree), os::errorInvalidHandle) << "a closed handle is no key";
     EXPECT_EQ(os::regDeleteTree(os::hkeyCurrentUser, base.c_str(), 0), os::errorFileNotFound);
 }
 
