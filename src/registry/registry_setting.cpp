@@ -72,14 +72,6 @@ RegistrySetting::~RegistrySetting() {
     FreeHeapCopy(keyPart3);
 }
 
-void RegistrySetting::load(bool createKey) {
-    if (persistent != 1)
-        return;
-    RegistryKey key;
-    key.openChild(root, createKey, keyPart1, keyPart2, keyPart3);
-    assign(key.readValue(valueName, false, false));
-}
-
 void RegistrySetting::assign(const char *text) {
     if (text == nullptr)
         return;
@@ -87,12 +79,6 @@ void RegistrySetting::assign(const char *text) {
         *static_cast<int32_t *>(variable) = decimalValue(text);
     else
         static_cast<TextString *>(variable)->Assign(text);
-}
-
-void RegistrySetting::save() {
-    RegistryKey key;
-    const RegistrySetting *opened = nullptr;
-    saveThrough(key, opened);
 }
 
 bool RegistrySetting::sameKeyAs(const RegistrySetting &other) const {

@@ -31,14 +31,9 @@ public:
     RegistrySetting(const RegistrySetting &) = delete;
     RegistrySetting &operator=(const RegistrySetting &) = delete;
 
-    // Sets the variable from the registry value when there is one; the key is created when missing
-    // unless createKey is false (a program that only reads).
-    void load(bool createKey = true);
-    // Writes the variable as a string value, creating the key when missing.
-    void save();
-    // As save, through key: the setting's key is opened (and created) into key unless key holds
-    // already that of opened, the setting saved through it last; opened becomes this setting, or
-    // null when its key could not be opened.
+    // Writes the variable as a string value through key: the setting's key is opened (and created)
+    // into key unless key holds already that of opened, the setting saved through it last; opened
+    // becomes this setting, or null when its key could not be opened.
     void saveThrough(RegistryKey &key, const RegistrySetting *&opened) const;
 
 private:
@@ -65,8 +60,9 @@ private:
 NodeList registrySettings();
 
 // Loads every registered setting, in list order, after writing "Lecture du registre..." to the
-// diagnostic stream; createKeys as for RegistrySetting::load. Settings of one key in a row share
-// one opening and one read of it (the diagnostics are the same as with one each). Always true.
+// diagnostic stream; a missing key is created unless createKeys is false (a program that only
+// reads). Settings of one key in a row share one opening and one read of it (the diagnostics are
+// the same as with one each). Always true.
 bool loadRegistrySettings(bool createKeys = true);
 // Saves every registered setting, in list order, after writing "Ecriture dans le registre..." to
 // the diagnostic stream. Always true.
