@@ -73,7 +73,7 @@ int main(int argc, char **argv) {
     /* Watched before the start, so no mapping is missed. */
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
     XSync(display, False);
-    signal(SIGCHLD, SIG_DFL);
+    signal(SIGCHLD, SIG_DFL); /* an ignored SIGCHLD, inherited, would hide the program's end */
     long long begin = nowMs();
     pid_t child = fork();
     if (child == 0) {
@@ -93,7 +93,7 @@ int main(int argc, char **argv) {
             if (event.type == MapNotify)
                 window = event.xmap.window;
             else if (event.type == CreateNotify) /* its title may come after its mapping */
-                XSelectInput(display, event.xcreatewindow.window, PropertyChangeMask | StructureNotifyMask);
+                XSelectInput(display, event.xcreatewindow.window, PropertyChangeMask);
             else if (event.type == PropertyNotify && event.xproperty.atom == XA_WM_NAME)
                 window = event.xproperty.window;
             if (window != 0) {
