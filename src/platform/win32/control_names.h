@@ -6,8 +6,14 @@
 
 namespace os {
 
+// COM on the calling thread, as CoInitializeEx apartment-threaded; "ole32.dll" is loaded at the
+// first call, so the program's start does not wait for it. E_FAIL where COM is missing.
+HRESULT startCom();
+// Ends COM on the calling thread, after a startCom that succeeded.
+void endCom();
+
 // Names each child of dialog (template dialogId) that has an accessible name; quietly does
-// nothing where the service is missing. COM must be initialised on the thread.
+// nothing where the service is missing. startCom must have succeeded on the thread.
 void nameControls(HWND dialog, int dialogId);
 
 } // namespace os

@@ -4,6 +4,7 @@
 
 #include "platform/win32/control_names.h"
 #include "platform/win32/dialog_controls.h"
+#include "platform/win32/system_function.h"
 
 #include <commctrl.h>
 
@@ -151,7 +152,7 @@ INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         return FALSE;
     case nameControlsMessage:
         // COM for the accessibility property service, which names the controls.
-        session->com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        session->com = startCom();
         nameControls(window, session->templateId);
         return TRUE;
     case WM_COMMAND:
@@ -187,13 +188,18 @@ INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 } // namespace
 
 int runModalDialog(int templateId, DialogHandler &handler) {
+    // The common controls are loaded here, not with the program: their start (window classes,
+    // theme) overlaps the program's own start-up work instead of preceding it.
+    static const auto initControls =
+        systemFunction<decltype(&InitCommonControlsEx)>(L"comctl32.dll", "InitCommonControlsEx");
     INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&classes);
+    if (initControls != nullptr)
+        initControls(&classes);
     Session session{templateId, handler, nullptr};
     INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), nullptr,
                                      dialogProcedure, reinterpret_cast<LPARAM>(&session));
     if (SUCCEEDED(session.com))
-        CoUninitialize();
+        endCom();
     return static_cast<int>(result);
 }
 

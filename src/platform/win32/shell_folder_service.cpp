@@ -4,6 +4,7 @@
 
 #include "platform/out_buffer.h"
 #include "platform/win32/codepage.h"
+#include "platform/win32/system_function.h"
 
 #include <windows.h>
 
@@ -15,15 +16,7 @@ using GetFolderPathFunction = HRESULT(WINAPI *)(HWND, int, HANDLE, DWORD, LPWSTR
 
 // Looked up once; null when the system has no such service.
 GetFolderPathFunction folderPathService() {
-    static const GetFolderPathFunction service = [] {
-        HMODULE shell = GetModuleHandleW(L"shell32.dll");
-        if (shell == nullptr)
-            shell = LoadLibraryW(L"shell32.dll");
-        if (shell == nullptr)
-            return GetFolderPathFunction(nullptr);
-        return reinterpret_cast<GetFolderPathFunction>(
-            reinterpret_cast<void (*)()>(GetProcAddress(shell, "SHGetFolderPathW")));
-    }();
+    static const auto service = systemFunction<GetFolderPathFunction>(L"shell32.dll", "SHGetFolderPathW");
     return service;
 }
 
