@@ -54,18 +54,29 @@ Deployment SetDeployment(Deployment deployment) {
     return previous;
 }
 
-ConnexionDialog::ConnexionDialog(const char *commandLine) {
-    loadConnexionState(commandLine, chooseProfile, programFolderText, drawingFiles);
+ConnexionDialog::ConnexionDialog(const char *commandLine, const std::function<void()> &beforeLoading)
+    : loading([this, commandLine, beforeLoading](const ContextChooser &chooser) {
+          if (beforeLoading)
+              beforeLoading();
+          load(commandLine, chooser);
+      }) {}
+
+ConnexionDialog::~ConnexionDialog() {
+    loading.finish(nullptr);
+    saveRegistrySettings();
+}
+
+void ConnexionDialog::load(const char *commandLine, const ContextChooser &chooser) {
+    loadConnexionState(commandLine, chooser, programFolderText, drawingFiles);
     TextString path;
     AssignProgramDir(path, "vltprd.bmp", "imgmenu");
     logo = getBmpImage(path.CStr(), true);
     loadLanguagesAndModuleSize(languages);
-    has32 = has64 = 0;
     use64 = Vers64;
-}
-
-ConnexionDialog::~ConnexionDialog() {
-    saveRegistrySettings();
+    detectHosts(hosts);
+    os::prepareDialogIcon(icon);
+    for (int buttonIcon : {IDI_OPTIONS, IDI_OK, IDI_CANCEL})
+        os::prepareButtonIcon(buttonIcon);
 }
 
 int ConnexionDialog::Run() {
@@ -80,6 +91,7 @@ int ConnexionDialog::Run() {
 }
 
 bool ConnexionDialog::OnInitDialog(os::DialogWindow &dialog) {
+    loading.finish(chooseProfile);
     autoloadButton = dialog.ControlAs<os::CheckBox>(IDC_CONNEXION_AUTOLOAD);
     optionsButton = dialog.ControlAs<os::Button>(IDC_CONNEXION_OPTIONS);
     use64Button = dialog.ControlAs<os::CheckBox>(IDC_CONNEXION_64BIT);
@@ -117,7 +129,6 @@ bool ConnexionDialog::OnInitDialog(os::DialogWindow &dialog) {
 }
 
 void ConnexionDialog::fillHosts() {
-    detectHosts(hosts);
     hostChoice.Attach(hostCombo);
     hostChoice.Bind(hosts.Children(), false);
     hostChoice.SelectNode(preselectedHost(hosts));
@@ -186,17 +197,21 @@ void ConnexionDialog::OnPaint(os::DialogWindow &dialog, os::DeviceContext contex
     drawBmp(*logo, context, frame.left, frame.top, frame.right - 1, frame.bottom - 1);
 }
 
-int runConfigurator(const char *commandLine) {
-    // A run cut short (crash, kill, power cut) is rolled back before anything else, then every
-    // change of this run is journaled, the settings saved when the dialog ends included.
-    std::string journal = journalFolder();
-    journal::recoverUnfinishedRuns(journal);
-    journal::beginRun(journal::Mode::Apply, journal);
-    // The catalogue is complete before anything refers to its rows.
-    loadHostCatalogue();
+int runConfigurator(const char *commandLine, void (*openLog)()) {
     int result;
     {
-        ConnexionDialog dialog(commandLine);
+        ConnexionDialog dialog(commandLine, [openLog] {
+            if (openLog != nullptr)
+                openLog();
+            // A run cut short (crash, kill, power cut) is rolled back before anything else, then
+            // every change of this run is journaled, the settings saved when the dialog ends
+            // included.
+            std::string journal = journalFolder();
+            journal::recoverUnfinishedRuns(journal);
+            journal::beginRun(journal::Mode::Apply, journal);
+            // The catalogue is complete before anything refers to its rows.
+            loadHostCatalogue();
+        });
         result = dialog.Run() == ID_BUTTON_OK ? 0 : 1;
     }
     journal::endRun();

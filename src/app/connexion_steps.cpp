@@ -26,7 +26,7 @@ ParamNode *hostWith(const ParamNode &hosts, const char *field, const char *text)
 
 // The context named by appArgs, or the only one, or the one chooser picks among several; sets
 // currentContext as it goes. appArgs loses its text when it holds nothing but the context.
-void chooseContext(TextString &appArgs, TextString &contextName, ContextChooser chooser,
+void chooseContext(TextString &appArgs, TextString &contextName, const ContextChooser &chooser,
                    const char *programFolder) {
     if (!IsBlank(appArgs.CStr())) {
         int equalsCount = 0;
@@ -56,7 +56,7 @@ int windowsBitness() {
     return is64BitWindows();
 }
 
-void loadConnexionState(const char *commandLine, ContextChooser chooser, TextString &programFolder,
+void loadConnexionState(const char *commandLine, const ContextChooser &chooser, TextString &programFolder,
                         TextString &drawingFiles, bool createSettingsKey) {
     loadRegistrySettings(createSettingsKey);
     AssignProgramDir(programFolder);

@@ -4,6 +4,8 @@
 
 #include "core/node_list.h"
 
+#include <functional>
+
 class NodeCombo;
 class ParamNode;
 class TextString;
@@ -13,7 +15,7 @@ int windowsBitness();
 
 // Picks one of several contexts when the command line names none: gives the chosen name, or null
 // to keep the standard profile.
-using ContextChooser = const char *(*)(NodeList profiles);
+using ContextChooser = std::function<const char *(NodeList profiles)>;
 
 // What OK runs to deploy the choice (deployConfiguration, or a stand-in in tests).
 using Deployment = int (*)(const ParamNode &host, const ParamNode &language, bool use64,
@@ -23,7 +25,7 @@ using Deployment = int (*)(const ParamNode &host, const ParamNode &language, boo
 // createSettingsKey is false), the program folder (into programFolder), the command line (the text
 // after the program name; its drawings into drawingFiles), the context (from "CTX =", else the only
 // one, else chooser's pick), "CfgPrf.ini" and the command line's overrides of ArgsCAD and ArgsAPP.
-void loadConnexionState(const char *commandLine, ContextChooser chooser, TextString &programFolder,
+void loadConnexionState(const char *commandLine, const ContextChooser &chooser, TextString &programFolder,
                         TextString &drawingFiles, bool createSettingsKey = true);
 
 // Loads "langues.ini" into languages and, when no module size is decided yet, takes the bitness

@@ -7,8 +7,8 @@
 #include "vars/own_data.h"
 
 int main() {
-    runlog::openRunLog(ownDataFolder(), "veltracfg");
-    int exitCode = runConfigurator(argumentsAfterProgram(os::getCommandLine()));
+    int exitCode = runConfigurator(argumentsAfterProgram(os::getCommandLine()),
+                                   [] { runlog::openRunLog(ownDataFolder(), "veltracfg"); });
     runlog::closeRunLog(exitCode == 0 ? "OK" : "Annuler", exitCode);
     return exitCode;
 }

@@ -1,5 +1,6 @@
 // Modal dialogs, shaped like DialogBoxParam: the platform shows a dialog template and its controls
-// and calls a handler, which holds the dialog's behaviour, for each event. Also the beep.
+// and calls a handler, which holds the dialog's behaviour, for each event. Also icons loaded
+// ahead and the beep.
 #pragma once
 
 #include "platform/controls.h"
@@ -41,6 +42,12 @@ public:
 // Shows the dialog template templateId modally (no owner window) and runs it until the handler
 // ends it; returns the result given to EndDialog, or -1 when the dialog cannot be shown.
 int runModalDialog(int templateId, DialogHandler &handler);
+
+// Loads ahead, on any thread, the icons that a dialog is then given by DialogWindow::SetIcon (its
+// caption icons) or Button::SetIcon, at the system's DPI, so the dialog's thread does not wait for
+// them; a dialog shown at another DPI loads its own. The sandbox has nothing to load.
+void prepareDialogIcon(int iconId);
+void prepareButtonIcon(int iconId);
 
 // Sounds a tone of frequency hertz for duration milliseconds, as Beep (the sandbox is silent).
 void beep(unsigned long frequency, unsigned long duration);

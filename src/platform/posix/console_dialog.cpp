@@ -265,6 +265,9 @@ int runModalDialog(int templateId, DialogHandler &handler) {
     return dialog.Result();
 }
 
+void prepareDialogIcon(int) {}
+void prepareButtonIcon(int) {}
+
 void beep(unsigned long, unsigned long) {}
 
 } // namespace os

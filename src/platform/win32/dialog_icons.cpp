@@ -1,7 +1,13 @@
 // Icons at the DPI of their window (see dialog_icons.h).
 #include "platform/win32/dialog_icons.h"
 
+#include "platform/dialog.h"
+#include "platform/win32/system_function.h"
+
 #include <algorithm>
+#include <map>
+#include <mutex>
+#include <utility>
 
 namespace os {
 
@@ -11,7 +17,60 @@ namespace {
 constexpr int kSmallIcon = 16;
 constexpr int kLargeIcon = 32;
 
+// An icon of resource iconId, size pixels square: the next larger image of the resource shrunk,
+// never a blurred enlargement, where the common controls 6 can (they are loaded here when not
+// yet), else the classic loader's best image resized.
+HICON loadIcon(int iconId, int size) {
+    using ScaleDownLoader = HRESULT(WINAPI *)(HINSTANCE, PCWSTR, int, int, HICON *);
+    static const auto scaleDown = systemFunction<ScaleDownLoader>(L"comctl32.dll", "LoadIconWithScaleDown");
+    HINSTANCE program = GetModuleHandleW(nullptr);
+    HICON icon = nullptr;
+    if (scaleDown == nullptr || FAILED(scaleDown(program, MAKEINTRESOURCEW(iconId), size, size, &icon)))
+        icon = static_cast<HICON>(LoadImageW(program, MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, 0));
+    return icon;
+}
+
+// Icons loaded ahead by prepareDialogIcon and prepareButtonIcon, by resource and size, until a
+// dialog takes them.
+class PreparedIcons {
+public:
+    void Prepare(int iconId, int size96) {
+        int size = MulDiv(size96, static_cast<int>(GetDpiForSystem()), USER_DEFAULT_SCREEN_DPI);
+        HICON icon = loadIcon(iconId, size);
+        std::lock_guard<std::mutex> lock(mutex);
+        HICON &kept = icons[{iconId, size}];
+        if (kept != nullptr)
+            DestroyIcon(kept);
+        kept = icon;
+    }
+    // The icon prepared for iconId at size, now the caller's; null when there is none.
+    HICON Take(int iconId, int size) {
+        std::lock_guard<std::mutex> lock(mutex);
+        auto found = icons.find({iconId, size});
+        if (found == icons.end())
+            return nullptr;
+        HICON icon = found->second;
+        icons.erase(found);
+        return icon;
+    }
+
+private:
+    std::mutex mutex;
+    std::map<std::pair<int, int>, HICON> icons;
+};
+
+PreparedIcons preparedIcons;
+
 } // namespace
+
+void prepareDialogIcon(int iconId) {
+    preparedIcons.Prepare(iconId, kSmallIcon);
+    preparedIcons.Prepare(iconId, kLargeIcon);
+}
+
+void prepareButtonIcon(int iconId) {
+    preparedIcons.Prepare(iconId, kSmallIcon);
+}
 
 UINT windowDpi(HWND window) {
     UINT dpi = GetDpiForWindow(window);
@@ -25,18 +84,9 @@ DialogIcons::~DialogIcons() {
 
 HICON DialogIcons::load(int iconId, int size96, UINT dpi) {
     int size = MulDiv(size96, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
-    HINSTANCE program = GetModuleHandleW(nullptr);
-    HICON icon = nullptr;
-    // Scale-down loading takes the next larger image of the resource, never a blurred enlargement.
-    // It is in common controls 6 only, which the import library does not list: looked up here,
-    // with the classic loader (best image, resized) where it is missing.
-    using ScaleDownLoader = HRESULT(WINAPI *)(HINSTANCE, PCWSTR, int, int, HICON *);
-    HMODULE controls = GetModuleHandleW(L"comctl32.dll");
-    auto scaleDown = controls == nullptr ? nullptr
-                                         : reinterpret_cast<ScaleDownLoader>(reinterpret_cast<void *>(
-                                               GetProcAddress(controls, "LoadIconWithScaleDown")));
-    if (scaleDown == nullptr || FAILED(scaleDown(program, MAKEINTRESOURCEW(iconId), size, size, &icon)))
-        icon = static_cast<HICON>(LoadImageW(program, MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, 0));
+    HICON icon = preparedIcons.Take(iconId, size);
+    if (icon == nullptr)
+        icon = loadIcon(iconId, size);
     if (icon != nullptr)
         owned.push_back(icon);
     return icon;
