@@ -3,6 +3,7 @@
 #include "app/background_start.h"
 
 #include <system_error>
+#include <utility>
 
 BackgroundStart::BackgroundStart(Work work) : work(std::move(work)) {
     try {
